@@ -1,0 +1,9 @@
+#include "platform/Log.h"
+#include <QDebug>
+
+namespace Log {
+void line(const QString& text)
+{
+    qInfo().noquote() << text;
+}
+}

@@ -1,0 +1,15 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Every test program runs inside a QApplication on the offscreen platform,
+// so windows can be built and driven for real.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KelvanTests"));
+    QApplication::setOrganizationName(QStringLiteral("KelvanTests"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
