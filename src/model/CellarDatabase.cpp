@@ -1,6 +1,7 @@
 #include "model/CellarDatabase.h"
 #include "model/CellarBook.h"
 #include "platform/AtomicFile.h"
+#include "platform/KeyedArchive.h"
 #include "platform/SequentialArchive.h"
 
 namespace CellarDatabase {
@@ -10,7 +11,7 @@ LoadResult loadBytes(const QByteArray& bytes, const QString& name, const Version
     registerModelClasses();
     LoadResult result;
     try {
-        auto root = SequentialArchive::read(bytes, [&](const QString& cls, int stored, int current) {
+        const auto onNewer = [&](const QString& cls, int stored, int current) {
             if (!alert)
                 return;
             if (cls == QLatin1String("CellarBook"))
@@ -24,7 +25,9 @@ LoadResult loadBytes(const QByteArray& bytes, const QString& name, const Version
                           .arg(cls)
                           .arg(stored)
                           .arg(current));
-        });
+        };
+        auto root = KeyedArchive::looksLikeKeyedArchive(bytes) ? KeyedArchive::read(bytes, onNewer)
+                                                               : SequentialArchive::read(bytes, onNewer);
         result.book = std::dynamic_pointer_cast<CellarBook>(root);
         if (!result.book)
             result.error = QStringLiteral("\"%1\" holds no cellar.").arg(name);
@@ -43,11 +46,28 @@ LoadResult load(const QString& path, const VersionAlert& alert)
     return loadBytes(bytes, path, alert);
 }
 
+namespace {
+// The archive writers take shared objects; the book is not changed by writing.
+std::shared_ptr<Archivable> borrowed(const CellarBook& book)
+{
+    return std::shared_ptr<Archivable>(const_cast<CellarBook*>(&book), [](Archivable*) {});
+}
+}
+
 QByteArray toBytes(const CellarBook& book)
 {
-    // The archive writer takes shared objects; the book is not changed by writing.
-    std::shared_ptr<Archivable> root(const_cast<CellarBook*>(&book), [](Archivable*) {});
-    return SequentialArchive::write(root);
+    return SequentialArchive::write(borrowed(book));
+}
+
+QByteArray toKeyedBytes(const CellarBook& book, KeyedForm form)
+{
+    return KeyedArchive::write(borrowed(book), form == KeyedForm::Xml ? KeyedArchive::Form::Xml
+                                                                      : KeyedArchive::Form::Binary);
+}
+
+QString saveKeyed(const CellarBook& book, const QString& path, KeyedForm form)
+{
+    return AtomicFile::write(path, toKeyedBytes(book, form));
 }
 
 QString save(const CellarBook& book, const QString& path)

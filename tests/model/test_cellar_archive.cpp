@@ -203,3 +203,38 @@ TEST(CellarArchive, FailedSaveKeepsThePreviousFile)
     ASSERT_TRUE(again.book);
     EXPECT_EQ(again.book->wines().size(), 2);
 }
+
+TEST(CellarArchive, KeyedBackupsReadBackLikeTheDatabase)
+{
+    auto book = CellarGenerator::generate(12);
+    // Text that XML cannot carry plainly: control characters, CR, a null string.
+    book->wines().first()->setWinename(QStringLiteral("Ohio River Valley\v \r\n<&> \u00A0end "));
+    book->wines().at(1)->setFood(QString());
+    const QByteArray sequential = CellarDatabase::toBytes(*book);
+    for (auto form : {CellarDatabase::KeyedForm::Xml, CellarDatabase::KeyedForm::Binary}) {
+        const QByteArray keyed = CellarDatabase::toKeyedBytes(*book, form);
+        auto result = CellarDatabase::loadBytes(keyed, QStringLiteral("backup"));
+        ASSERT_TRUE(result.book) << result.error.toStdString();
+        EXPECT_EQ(CellarDatabase::toBytes(*result.book), sequential) << "same cellar as the database holds";
+        EXPECT_TRUE(result.book->wines().at(1)->food().isNull());
+        EXPECT_EQ(result.book->wines().first()->rebsorte(), result.book->grapes().first());
+    }
+    const QByteArray xml = CellarDatabase::toKeyedBytes(*book, CellarDatabase::KeyedForm::Xml);
+    EXPECT_TRUE(xml.contains("<string key=\"winename\">Wine 1"));
+    EXPECT_TRUE(xml.contains("<class name=\"Wine\" version=\"9\"/>"));
+}
+
+TEST(CellarArchive, DamagedKeyedBackupsAreRefused)
+{
+    auto book = CellarGenerator::generate(3);
+    const QByteArray xml = CellarDatabase::toKeyedBytes(*book, CellarDatabase::KeyedForm::Xml);
+    const QByteArray bin = CellarDatabase::toKeyedBytes(*book, CellarDatabase::KeyedForm::Binary);
+    for (const QByteArray& bad : {xml.left(xml.size() / 2), bin.left(bin.size() / 2),
+                                  QByteArray(xml).replace("<u32 key=\"wineCounter\">", "<u32 key=\"wineCounter\">x"),
+                                  QByteArray(xml).replace("class=\"Wine\"", "class=\"Whine\""),
+                                  QByteArray("KVLNKEYZ\xff\xff\xff\xff", 12)}) {
+        auto result = CellarDatabase::loadBytes(bad, QStringLiteral("b.kvkeyed"));
+        EXPECT_FALSE(result.book);
+        EXPECT_TRUE(result.error.contains("b.kvkeyed"));
+    }
+}
