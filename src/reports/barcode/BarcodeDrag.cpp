@@ -10,7 +10,6 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <memory>
 
 namespace BarcodeDrag {
 
@@ -21,11 +20,8 @@ constexpr double kDragResolution = 144.0;
 QString folder()
 {
     // Kept for the whole run: a drop target may read the file after the drag ends.
-    static const std::unique_ptr<QTemporaryDir> dir = [] {
-        auto d = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/kelvan-drag-XXXXXX"));
-        return d;
-    }();
-    return dir->isValid() ? dir->path() : QString();
+    static const QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/kelvan-drag-XXXXXX"));
+    return dir.isValid() ? dir.path() : QString();
 }
 
 QMimeData* mimeData(const QByteArray& pdf, QString* error)

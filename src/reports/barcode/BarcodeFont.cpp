@@ -40,24 +40,27 @@ const QImage& pointDevice()
 
 namespace BarcodeFont {
 
-double capHeight(double pointSize)
+namespace {
+// One metric in points; fallbackRatio of the size stands in when there are no fonts.
+double measure(double pointSize, double fallbackRatio, qreal (QFontMetricsF::*metric)() const)
 {
     if (pointSize <= 0)
         return 0.0;
     if (!haveFonts())
-        return 0.7 * pointSize;
+        return fallbackRatio * pointSize;
     const QImage& device = pointDevice();
-    return QFontMetricsF(fixedFont(pointSize), &device).capHeight();
+    return (QFontMetricsF(fixedFont(pointSize), &device).*metric)();
+}
+} // namespace
+
+double capHeight(double pointSize)
+{
+    return measure(pointSize, 0.7, &QFontMetricsF::capHeight);
 }
 
 double descent(double pointSize)
 {
-    if (pointSize <= 0)
-        return 0.0;
-    if (!haveFonts())
-        return 0.2 * pointSize;
-    const QImage& device = pointDevice();
-    return QFontMetricsF(fixedFont(pointSize), &device).descent();
+    return measure(pointSize, 0.2, &QFontMetricsF::descent);
 }
 
 QFont fontFor(double pointSize, const QPaintDevice* device)
