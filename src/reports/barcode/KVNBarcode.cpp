@@ -40,11 +40,13 @@ QString KVNBarcode::contentError() const
 {
     for (qsizetype i = 0; i < m_content.size(); ++i) {
         const int c = m_content.at(i).unicode();
-        if (encodeChar(c).isEmpty())
-            return QStringLiteral("The character \"%1\" (code %2) at position %3 cannot be encoded in a barcode.")
-                .arg(m_content.at(i))
+        if (encodeChar(c).isEmpty()) {
+            const QString shown = c > 32 && c < 127 ? QStringLiteral("\"%1\" ").arg(m_content.at(i)) : QString();
+            return QStringLiteral("The character %1(code %2) at position %3 cannot be encoded in a barcode.")
+                .arg(shown)
                 .arg(c)
                 .arg(i + 1);
+        }
     }
     return {};
 }
