@@ -10,7 +10,7 @@ build="$here/build-fuzz"
 bash "$here/scripts/setup.sh"
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKELVAN_FUZZ=ON -DKELVAN_BUILD_TESTS=OFF -DKELVAN_BUILD_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
+  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION"
 cmake --build "$build" --target "$target" -j "$(nproc)"
 short="${target#fuzz_}"
 work="$build/corpus-$short"

@@ -5,7 +5,7 @@
 #include "platform/Coder.h"
 
 BottleIdentifier::BottleIdentifier()
-    : m_date(QDateTime::currentDateTime())
+    : m_date(QDateTime::currentDateTimeUtc())
     , m_comment(QLatin1String(""))
 {
 }

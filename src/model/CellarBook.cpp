@@ -238,12 +238,18 @@ bool CellarBook::addRackZuord(const std::shared_ptr<RackZuord>& place)
         Log::line(QStringLiteral("CellarBook addRackZuord: no rack place given"));
         return false;
     }
-    for (const auto& p : m_rackZuord)
-        if (p == place) {
-            Log::line(QStringLiteral("CellarBook addRackZuord: the rack place is already there"));
-            return false;
-        }
+    if (!m_placesValid || m_placeSet.size() != m_rackZuord.size()) {
+        m_placeSet.clear();
+        for (const auto& p : m_rackZuord)
+            m_placeSet.insert(p.get());
+        m_placesValid = true;
+    }
+    if (m_placeSet.contains(place.get())) {
+        Log::line(QStringLiteral("CellarBook addRackZuord: the rack place is already there"));
+        return false;
+    }
     m_rackZuord.append(place);
+    m_placeSet.insert(place.get());
     return true;
 }
 
@@ -321,15 +327,24 @@ Tags CellarBook::bottlesForWineUsed(const Wine* wine) const
     return filterTags(m_numoraTags, [wine](const BottleIdentifier& t) { return !t.on() && t.wine().get() == wine; });
 }
 
+bool CellarBook::isTagNumberTaken(quint32 number)
+{
+    if (!m_takenValid || m_takenCount != m_numoraTags.size()) {
+        m_takenNumbers.clear();
+        for (const auto& t : m_numoraTags)
+            m_takenNumbers.insert(t->ubid());
+        m_takenCount = m_numoraTags.size();
+        m_takenValid = true;
+    }
+    return m_takenNumbers.contains(number);
+}
+
 bool CellarBook::nextTagNumber(const QString& wineName, const TagQuestions& ask, quint32* number)
 {
-    QSet<quint32> taken;
-    for (const auto& t : m_numoraTags)
-        taken.insert(t->ubid());
     for (;;) {
         const quint32 candidate = m_numoraCounter;
         const bool exhausted = candidate == std::numeric_limits<quint32>::max();
-        if (candidate != 0 && !exhausted && !taken.contains(candidate)) {
+        if (candidate != 0 && !exhausted && !isTagNumberTaken(candidate)) {
             *number = candidate;
             m_numoraCounter = candidate + 1;
             return true;
@@ -366,6 +381,10 @@ std::shared_ptr<BottleIdentifier> CellarBook::makeTag(const std::shared_ptr<Wine
     tag->setRackref(place);
     tag->setBottlenumber(bottleNumber);
     m_numoraTags.append(tag);
+    if (m_takenValid) {
+        m_takenNumbers.insert(ubid);
+        m_takenCount = m_numoraTags.size();
+    }
     return tag;
 }
 
@@ -406,11 +425,19 @@ std::shared_ptr<BottleIdentifier> CellarBook::addTagAtIndex(int, const std::shar
 int CellarBook::createIdentifiersForAll(const TagQuestions& ask)
 {
     int made = 0;
+    // One pass over the identifiers and the places, not one per wine.
+    QHash<const Wine*, quint64> counted;
+    for (const auto& t : m_numoraTags)
+        ++counted[t->wine().get()];
+    QHash<const Wine*, std::shared_ptr<RackZuord>> firstPlace;
+    for (const auto& p : m_rackZuord)
+        if (!firstPlace.contains(p->wine().get()))
+            firstPlace.insert(p->wine().get(), p);
     for (const auto& wine : m_wines) {
-        const auto places = rackZuordForWine(wine.get());
-        quint64 have = quint64(bottlesForWine(wine.get()).size());
+        const auto place = firstPlace.value(wine.get());
+        quint64 have = counted.value(wine.get());
         while (have < wine->purchaseNumber()) {
-            auto tag = makeTag(wine, places.isEmpty() ? nullptr : places.first(), quint32(have + 1), ask);
+            auto tag = makeTag(wine, place, quint32(have + 1), ask);
             if (!tag)
                 return made;
             ++have;
@@ -433,11 +460,13 @@ void CellarBook::recycleTag(BottleIdentifier& tag)
 void CellarBook::deleteTag(const BottleIdentifier* tag)
 {
     m_numoraTags.removeIf([tag](const std::shared_ptr<BottleIdentifier>& t) { return t.get() == tag; });
+    m_takenValid = false;
 }
 
 void CellarBook::deleteAllTags()
 {
     m_numoraTags = Tags();
+    m_takenValid = false;
 }
 
 QString CellarBook::ubidStringsForWine(const Wine* wine) const
@@ -531,6 +560,8 @@ void CellarBook::archive(Coder& c)
     c.objects("numoraTags", m_numoraTags);
     if (c.isReading()) {
         m_aromaListBuilt = false;
+        m_takenValid = false;
+        m_placesValid = false;
         // A damaged file must not make the counters hand out an ID again.
         for (const auto& w : m_wines)
             m_wineCounter = qMax(m_wineCounter, w->wineID());
@@ -546,7 +577,8 @@ void registerModelClasses()
     static std::once_flag once;
     std::call_once(once, [] {
         registerArchivable<CellarBook>(QStringLiteral("CellarBook"), CellarBook::Version);
-        registerArchivable<Wine>(QStringLiteral("Wine"), Wine::Version);
+        ClassRegistry::add(QStringLiteral("Wine"), Wine::Version,
+                           [] { return std::static_pointer_cast<Archivable>(std::make_shared<Wine>(Wine::Blank)); });
         registerArchivable<Purchase>(QStringLiteral("Purchase"), Purchase::Version);
         registerArchivable<Used>(QStringLiteral("Used"), Used::Version);
         registerArchivable<Review>(QStringLiteral("Review"), Review::Version);

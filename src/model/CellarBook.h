@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -119,7 +120,11 @@ public:
     QList<std::shared_ptr<Rack>>& racks() { return m_racks; }
     bool addDepot(const std::shared_ptr<Depot>& depot);
     bool addRack(const std::shared_ptr<Rack>& rack);
-    QList<std::shared_ptr<RackZuord>>& rackZuord() { return m_rackZuord; }
+    QList<std::shared_ptr<RackZuord>>& rackZuord()
+    {
+        m_placesValid = false;
+        return m_rackZuord;
+    }
     // Appends a place; a null one or one already in the list is refused with a log line.
     bool addRackZuord(const std::shared_ptr<RackZuord>& place);
     // The book's own places of that wine, each once, in the book's order. Only answers.
@@ -129,7 +134,12 @@ public:
     QList<std::shared_ptr<Group>>& groups() { return m_groups; }
 
     // ---- bottle identifiers
-    QList<std::shared_ptr<BottleIdentifier>>& numoraTags() { return m_numoraTags; }
+    // The list itself: callers may reorder or edit it.
+    QList<std::shared_ptr<BottleIdentifier>>& numoraTags()
+    {
+        m_takenValid = false;
+        return m_numoraTags;
+    }
     QList<std::shared_ptr<BottleIdentifier>> numoraTagsUnused() const;
     QList<std::shared_ptr<BottleIdentifier>> numoraTagsUsed() const;
     QList<std::shared_ptr<BottleIdentifier>> numoraTagsFor(qint64 ubid) const;
@@ -178,6 +188,7 @@ public:
 
 private:
     bool nextTagNumber(const QString& wineName, const TagQuestions& ask, quint32* number);
+    bool isTagNumberTaken(quint32 number);
     std::shared_ptr<BottleIdentifier> makeTag(const std::shared_ptr<Wine>& wine,
                                               const std::shared_ptr<RackZuord>& place,
                                               quint32 bottleNumber, const TagQuestions& ask);
@@ -199,8 +210,15 @@ private:
     QList<std::shared_ptr<Depot>> m_depots;
     QList<std::shared_ptr<Rack>> m_racks;
     QList<std::shared_ptr<RackZuord>> m_rackZuord;
+    // The places in the list, for the duplicate check of addRackZuord.
+    QSet<const RackZuord*> m_placeSet;
+    bool m_placesValid = false;
     QList<std::shared_ptr<Group>> m_groups;
     QList<std::shared_ptr<BottleIdentifier>> m_numoraTags;
+    // The printed numbers in use, so that making tags stays linear in big cellars.
+    QSet<quint32> m_takenNumbers;
+    qsizetype m_takenCount = 0;
+    bool m_takenValid = false;
     QList<std::shared_ptr<KVNAddress>> m_addresses;
     quint32 m_wineCounter = 0;
     quint32 m_grapeCounter = 0;

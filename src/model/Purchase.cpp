@@ -2,7 +2,7 @@
 #include "platform/Coder.h"
 
 Purchase::Purchase()
-    : m_date(QDateTime::currentDateTime())
+    : m_date(QDateTime::currentDateTimeUtc())
 {
 }
 

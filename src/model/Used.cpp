@@ -2,7 +2,7 @@
 #include "platform/Coder.h"
 
 Used::Used()
-    : m_date(QDateTime::currentDateTime())
+    : m_date(QDateTime::currentDateTimeUtc())
     , m_occasion(QLatin1String(""))
     , m_guests(QLatin1String(""))
     , m_fare(QLatin1String(""))

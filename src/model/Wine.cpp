@@ -38,6 +38,11 @@ Wine::Wine()
     m_tastingDate = QDate::currentDate();
 }
 
+Wine::Wine(BlankTag)
+    : m_sightcolorSecondary(SecondaryColours, 0)
+{
+}
+
 Wine::~Wine() = default;
 
 void Wine::setCountry(int id)

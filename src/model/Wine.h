@@ -74,6 +74,10 @@ public:
     static constexpr int SecondaryColours = 5;
 
     Wine();
+    // A wine without the dated defaults, for the archive reader to fill: it
+    // avoids asking the clock (and the time zone) once per stored wine.
+    enum BlankTag { Blank };
+    explicit Wine(BlankTag);
     ~Wine() override;
     QString className() const override { return QStringLiteral("Wine"); }
     void archive(Coder& c) override;

@@ -15,6 +15,12 @@ public:
     // Write or read the object's fields. When reading, c.versionOf(...) gives the
     // version the data was stored at; older layouts are read field by field.
     virtual void archive(Coder& c) = 0;
+
+private:
+    friend class SequentialWriter;
+    // Set by the archive writer while it writes: which write saw this object
+    // and under which index, so shared objects are found without a hash look-up.
+    quint64 m_archiveMark = 0;
 };
 
 // Classes restored by name: each stored class registers a factory and its current

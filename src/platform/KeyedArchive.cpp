@@ -224,7 +224,7 @@ public:
     void io(const char* k, QDateTime& v) override
     {
         if (const Node* n = field("datetime", k))
-            v = n->text.trimmed().isEmpty() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(toInt64(*n));
+            v = n->text.trimmed().isEmpty() ? QDateTime() : QDateTime::fromMSecsSinceEpoch(toInt64(*n), Qt::UTC);
     }
     void ioObject(const char* k, std::shared_ptr<Archivable>& object) override
     {

@@ -30,6 +30,8 @@ bool looksLikeArchive(const QByteArray& bytes);
 
 class SequentialWriter : public Coder {
 public:
+    SequentialWriter();
+    ~SequentialWriter() override;
     QByteArray finish(const std::shared_ptr<Archivable>& root);
 
     bool isReading() const override { return false; }
@@ -55,7 +57,9 @@ private:
     quint32 classIndex(const QString& name);
     template <class T> void put(T v);
     QByteArray m_body;
-    QHash<const Archivable*, quint32> m_ids;
+    QHash<const Archivable*, quint32> m_ids; // only when another writer holds the marks
+    quint32 m_objectCount = 0;
+    quint64 m_generation = 0;                  // 0: marks not ours, use m_ids
     QHash<QString, quint32> m_classIndex;
     QList<QPair<QString, int>> m_classes;
 };
@@ -96,4 +100,5 @@ private:
     QList<QPair<QString, int>> m_classes;
     QHash<QString, int> m_storedVersions;
     QList<std::shared_ptr<Archivable>> m_objects;
+    QHash<QByteArray, QString> m_shared;
 };

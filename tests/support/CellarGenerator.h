@@ -76,7 +76,7 @@ inline std::shared_ptr<CellarBook> generate(int wineCount, quint32 seed = 42)
         w->setTasteA(book->tastes().at(i % book->tastes().size()));
         for (int p = 0; p < 3; ++p) {
             auto purchase = std::make_shared<Purchase>();
-            purchase->setDate(QDateTime::fromMSecsSinceEpoch(1500000000000LL + qint64(i) * 86400000LL + p));
+            purchase->setDate(QDateTime::fromMSecsSinceEpoch(1500000000000LL + qint64(i) * 86400000LL + p, Qt::UTC));
             purchase->setNumber(2 + quint32(p));
             purchase->setPrice(9.5f + float(p));
             purchase->setBottle(quint16(1 + p));
@@ -85,7 +85,7 @@ inline std::shared_ptr<CellarBook> generate(int wineCount, quint32 seed = 42)
         }
         for (int u = 0; u < 2; ++u) {
             auto used = std::make_shared<Used>();
-            used->setDate(QDateTime::fromMSecsSinceEpoch(1600000000000LL + qint64(i) * 1000 + u));
+            used->setDate(QDateTime::fromMSecsSinceEpoch(1600000000000LL + qint64(i) * 1000 + u, Qt::UTC));
             used->setUsed(1);
             used->setOccasion(QStringLiteral("Birthday"));
             used->setGuests(QStringLiteral("Tom, Eva"));
