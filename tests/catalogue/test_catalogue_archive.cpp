@@ -10,7 +10,9 @@
 #include "catalogue/Regio.h"
 #include "catalogue/WineInfos.h"
 #include "catalogue/WineType.h"
+#include "platform/ClassVersionOverride.h"
 #include "platform/Coder.h"
+#include "platform/KeyedArchive.h"
 #include "platform/SequentialArchive.h"
 
 namespace {
@@ -26,14 +28,8 @@ protected:
     // Writes with the base part "Country" at an older class version.
     static QByteArray writeWithCountryVersion(const std::shared_ptr<Archivable>& root, int version)
     {
-        ClassRegistry::addVersion(Country::BaseClassName, version);
-        QByteArray bytes;
-        try {
-            bytes = SequentialArchive::write(root);
-        } catch (...) {
-        }
-        ClassRegistry::addVersion(Country::BaseClassName, Country::Version);
-        return bytes;
+        ClassVersionOverride older(Country::BaseClassName, version);
+        return SequentialArchive::write(root);
     }
 };
 
@@ -81,6 +77,19 @@ TEST_F(Archive, RestoresEveryClassByNameWithoutRebuilding)
     // Still tells built-in from the user's after reading.
     EXPECT_TRUE(back->classificationIsSystem(italy, 3, 0, 8));
     EXPECT_FALSE(back->classificationIsSystem(italy, 3, 0, 9));
+}
+
+TEST_F(Archive, KeyedBackupFormRestoresClassesToo)
+{
+    auto infos = WineInfos::create();
+    const quint16 italy = infos->countryFor("Italy");
+    infos->regio(italy, 3)->areas().removeFirst();
+    auto back = std::dynamic_pointer_cast<WineInfos>(KeyedArchive::read(KeyedArchive::write(infos)));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->regio(italy, 3)->className(), "RegioItalyKampanien");
+    EXPECT_EQ(back->regio(italy, 3)->areas().size(), 4);
+    EXPECT_EQ(back->classificationName(italy, 3, 3, 2), "Ischia DOC");
+    EXPECT_EQ(SequentialArchive::write(back), SequentialArchive::write(infos));
 }
 
 TEST_F(Archive, ClassNamesAreInTheArchive)
