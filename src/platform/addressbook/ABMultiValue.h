@@ -34,6 +34,7 @@ public:
     bool operator==(const ABMultiValue& other) const;
 
 private:
+    friend class ABSearchElement; // reads entries in place while searching thousands of persons
     struct Entry {
         QString identifier;
         QString label;

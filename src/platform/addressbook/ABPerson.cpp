@@ -103,5 +103,7 @@ ABSearchElement ABPerson::searchElementForProperty(const QString& property, cons
     e.m_key = key;
     e.m_text = value.toString();
     e.m_comparison = comparison;
+    e.m_matcher = QStringMatcher(e.m_text, comparison == ABSearchComparison::ContainsSubString
+                                               ? Qt::CaseSensitive : Qt::CaseInsensitive);
     return e;
 }

@@ -91,6 +91,12 @@ QVariant ABRecord::valueForProperty(const QString& property) const
     return m_values.value(property);
 }
 
+const QVariant* ABRecord::valueReference(const QString& property) const
+{
+    const auto it = m_values.constFind(property);
+    return it == m_values.cend() ? nullptr : &*it;
+}
+
 bool ABRecord::setValue(const QVariant& value, const QString& property)
 {
     const ABPropertyType type = propertyType(property);

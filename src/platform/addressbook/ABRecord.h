@@ -22,6 +22,8 @@ public:
     QString uniqueId() const;
     // Invalid when the record has no value for the property.
     QVariant valueForProperty(const QString& property) const;
+    // The stored value without a copy (null when none): for searches over many records.
+    const QVariant* valueReference(const QString& property) const;
     // False when the property is unknown to this kind of record or the value
     // does not have its type; an invalid value removes the property.
     bool setValue(const QVariant& value, const QString& property);

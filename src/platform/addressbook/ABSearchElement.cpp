@@ -3,6 +3,15 @@
 #include "platform/addressbook/ABMultiValue.h"
 #include "platform/addressbook/ABRecord.h"
 
+namespace {
+// The value held, without copying it; null when the variant holds another type.
+template <class T>
+const T* get_if(const QVariant* v)
+{
+    return v->metaType() == QMetaType::fromType<T>() ? static_cast<const T*>(v->constData()) : nullptr;
+}
+}
+
 ABSearchElement ABSearchElement::searchElementForConjunction(ABSearchConjunction conjunction,
                                                              std::vector<ABSearchElement> children)
 {
@@ -24,26 +33,33 @@ bool ABSearchElement::matchesRecord(const ABRecord& record) const
                 return !wantAll;
         return wantAll;
     }
-    const QVariant value = record.valueForProperty(m_property);
-    if (!value.isValid())
+    const QVariant* value = record.valueReference(m_property);
+    if (!value)
         return false;
-    if (value.metaType() != QMetaType::fromType<ABMultiValue>())
-        return m_label.isEmpty() && matchesValue(value);
-    const ABMultiValue mv = value.value<ABMultiValue>();
-    for (int i = 0; i < mv.count(); ++i)
-        if ((m_label.isEmpty() || mv.labelAtIndex(i) == m_label) && matchesValue(mv.valueAtIndex(i)))
+    const auto* mv = get_if<ABMultiValue>(value);
+    if (!mv)
+        return m_label.isEmpty() && matchesValue(*value);
+    for (const auto& entry : mv->m_entries)
+        if ((m_label.isEmpty() || entry.label == m_label) && matchesValue(entry.value))
             return true;
     return false;
 }
 
 bool ABSearchElement::matchesValue(const QVariant& value) const
 {
-    if (value.metaType() != QMetaType::fromType<QVariantMap>())
+    if (const auto* text = get_if<QString>(&value))
+        return m_key.isEmpty() && matchesText(*text);
+    const auto* map = get_if<QVariantMap>(&value);
+    if (!map)
         return m_key.isEmpty() && matchesText(value.toString());
-    const QVariantMap map = value.toMap();
-    if (!m_key.isEmpty())
-        return map.contains(m_key) && matchesText(map.value(m_key).toString());
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
+    if (!m_key.isEmpty()) {
+        const auto it = map->constFind(m_key);
+        if (it == map->cend())
+            return false;
+        const auto* text = get_if<QString>(&*it);
+        return text ? matchesText(*text) : matchesText(it->toString());
+    }
+    for (auto it = map->cbegin(); it != map->cend(); ++it)
         if (matchesText(it.value().toString()))
             return true;
     return false;
@@ -57,9 +73,8 @@ bool ABSearchElement::matchesText(const QString& text) const
     case ABSearchComparison::EqualCaseInsensitive:
         return text.compare(m_text, Qt::CaseInsensitive) == 0;
     case ABSearchComparison::ContainsSubString:
-        return text.contains(m_text);
     case ABSearchComparison::ContainsSubStringCaseInsensitive:
-        return text.contains(m_text, Qt::CaseInsensitive);
+        return m_matcher.indexIn(text) >= 0;
     }
     return false;
 }

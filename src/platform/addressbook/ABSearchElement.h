@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringMatcher>
 #include <QVariant>
 #include <vector>
 
@@ -28,4 +29,5 @@ private:
 
     QString m_property, m_label, m_key, m_text;
     ABSearchComparison m_comparison = ABSearchComparison::Equal;
+    QStringMatcher m_matcher; // for the substring comparisons
 };

@@ -98,8 +98,8 @@ QList<std::shared_ptr<ABPerson>> AddressBook::recordsMatchingSearchElement(const
 {
     QList<std::shared_ptr<ABPerson>> out;
     for (const auto& r : m_records)
-        if (auto p = std::dynamic_pointer_cast<ABPerson>(r); p && element.matchesRecord(*p))
-            out.append(p);
+        if (const auto* p = dynamic_cast<const ABPerson*>(r.get()); p && element.matchesRecord(*p))
+            out.append(std::static_pointer_cast<ABPerson>(r));
     return out;
 }
 

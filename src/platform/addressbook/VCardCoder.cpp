@@ -130,7 +130,7 @@ bool decodeDataUri(const QByteArray& value, QByteArray* data)
     if (comma < 0 || !value.left(comma).endsWith(";base64"))
         return false;
     auto result = QByteArray::fromBase64Encoding(value.mid(comma + 1), QByteArray::AbortOnBase64DecodingErrors);
-    if (!result)
+    if (!result || result.decoded.isEmpty())
         return false;
     *data = *result;
     return true;
@@ -283,20 +283,22 @@ std::shared_ptr<ABRecord> VCardCoder::decode(const QByteArray& bytes, const QStr
             haveFn = true;
             person->m_storedFormattedName = unescapeText(l.value);
         } else if (n == "N" && !haveN) {
-            haveN = true;
+            // An empty N or ORG is not written again, so a later one takes its place.
             const QStringList c = components(l.value);
             const QLatin1StringView keys[] = {kABLastNameProperty, kABFirstNameProperty, kABMiddleNameProperty,
                                               kABTitleProperty, kABSuffixProperty};
             for (int i = 0; i < 5 && i < c.size(); ++i)
-                if (!c[i].isEmpty())
+                if (!c[i].isEmpty()) {
                     values.insert(keys[i], c[i]);
+                    haveN = true;
+                }
         } else if (n == "ORG" && !haveOrg) {
-            haveOrg = true;
             const QStringList c = components(l.value);
             if (!c.value(0).isEmpty())
                 values.insert(kABOrganizationProperty, c.value(0));
             if (c.size() > 1)
                 values.insert(kABDepartmentProperty, c.mid(1).join(u';'));
+            haveOrg = !c.value(0).isEmpty() || c.size() > 1;
         } else if (n == "TITLE") {
             singleText(l, kABJobTitleProperty);
         } else if (n == "NOTE") {
@@ -328,7 +330,7 @@ std::shared_ptr<ABRecord> VCardCoder::decode(const QByteArray& bytes, const QStr
         } else if (n.startsWith("X-") && !l.param(kKeyParam).isEmpty()) {
             const QString key = l.param(kKeyParam).first();
             const QVariant v = customValue(l);
-            if (key.isEmpty() || !v.isValid() || values.contains(key))
+            if (key.isEmpty() || ABPerson::isStandardProperty(key) || !v.isValid() || values.contains(key))
                 keep(l);
             else
                 values.insert(key, v);
