@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libqt6svg6-dev
   qt6-translations-l10n libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  zlib1g-dev zbar-tools poppler-utils locales
+  zlib1g-dev zbar-tools poppler-utils locales python3-vobject
 )
 missing=()
 for p in "${packages[@]}"; do
