@@ -50,7 +50,12 @@ void FakeHttpServer::refuse()
 
 void FakeHttpServer::script(const QString& path, const Answer& answer)
 {
-    m_scripts[path].append(answer);
+    QList<Answer>& queue = m_scripts[path];
+    // A last answer that already served stays only until another is scripted.
+    if (m_servedLast.contains(path))
+        queue.clear();
+    m_servedLast.remove(path);
+    queue.append(answer);
 }
 
 QStringList FakeHttpServer::targets() const
@@ -71,7 +76,10 @@ FakeHttpServer::Answer FakeHttpServer::nextAnswer(const QString& path)
     auto it = m_scripts.find(path);
     if (it == m_scripts.end() || it->isEmpty())
         return {Behaviour::Reply, 404, QByteArray()};
-    return it->size() > 1 ? it->takeFirst() : it->first();
+    if (it->size() > 1)
+        return it->takeFirst();
+    m_servedLast.insert(path);
+    return it->first();
 }
 
 void FakeHttpServer::onConnection()

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -13,7 +14,8 @@ class QTcpSocket;
 // A scripted HTTP server on 127.0.0.1 with a free port, for tests of network clients.
 // Replies are scripted per path (the target without its query); each request to a
 // path takes the next scripted answer, and the last one stays for any further
-// requests. Unscripted paths get 404. Every raw request line is recorded.
+// requests until another answer is scripted. Unscripted paths get 404.
+// Every raw request line is recorded.
 class FakeHttpServer : public QObject {
 public:
     enum class Behaviour {
@@ -58,6 +60,7 @@ private:
     QTcpServer* m_server = nullptr;
     quint16 m_port = 0;
     QHash<QString, QList<Answer>> m_scripts;
+    QSet<QString> m_servedLast;
     QHash<QString, int> m_counts;
     QStringList m_lines;
     QList<QTcpSocket*> m_stalled;

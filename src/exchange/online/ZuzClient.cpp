@@ -21,7 +21,8 @@ bool isBlankRow(const QStringList& fields)
 bool isValidUtf8(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)utf8.decode(bytes);
+    const QString text = utf8.decode(bytes); // decoding happens on conversion
+    Q_UNUSED(text);
     return !utf8.hasError();
 }
 
