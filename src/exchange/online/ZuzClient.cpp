@@ -1,6 +1,9 @@
 #include "exchange/online/ZuzClient.h"
 #include "exchange/online/URLTools.h"
 #include "exchange/online/ZuzProtocol.h"
+#include "exchange/online/ZuzWines.h"
+#include "model/CellarBook.h"
+#include "model/Wine.h"
 #include "platform/Dialogs.h"
 #include "platform/Log.h"
 #include "platform/Settings.h"
@@ -183,4 +186,49 @@ std::optional<ZuzAddress> ZuzClient::addressForID(const QString& addressID)
             return ZuzProtocol::addressFromFields(row);
     }
     return std::nullopt;
+}
+
+// ---- on the cellar book
+
+namespace {
+// Runs an operation on a copy of the book's user ID and stores it back when it changed.
+template <typename Operation>
+auto withBookUserID(CellarBook& book, Operation op)
+{
+    quint32 id = book.iDBuserID();
+    const auto result = op(id);
+    if (id != book.iDBuserID())
+        book.setIDBuserID(id);
+    return result;
+}
+}
+
+quint32 ZuzClient::userID(CellarBook& book)
+{
+    return withBookUserID(book, [this](quint32& id) { return userID(id); });
+}
+
+bool ZuzClient::sendUserID(CellarBook& book)
+{
+    return withBookUserID(book, [this](quint32& id) { return sendUserID(id); });
+}
+
+QList<std::shared_ptr<Wine>> ZuzClient::findZuzWine(const QString& winename, CellarBook& book)
+{
+    return ::createWinesFromArray(findZuzWine(winename), book);
+}
+
+QList<std::shared_ptr<Wine>> ZuzClient::findZuzSQL(const QString& condition, CellarBook& book)
+{
+    return ::createWinesFromArray(findZuzSQL(condition), book);
+}
+
+bool ZuzClient::sendWineToIDB(Wine& wine, CellarBook& book, const ZuzWineContext& context)
+{
+    const ZuzWineRow row = zuzRowFromWine(wine, book, context);
+    const auto id = withBookUserID(book, [&](quint32& user) { return sendWineToIDB(row, user); });
+    if (!id)
+        return false;
+    wine.setIDBwineID(*id);
+    return true;
 }

@@ -2,9 +2,13 @@
 #include "exchange/online/ZuzTransport.h"
 #include "exchange/online/ZuzTypes.h"
 #include <QList>
+#include <memory>
 #include <optional>
 
+class CellarBook;
 class Settings;
+class Wine;
+struct ZuzWineContext;
 
 // The requests of the application, the wine editor and the address window to the
 // online wine database. The server's address and the owner's identity ("uFirstName",
@@ -46,6 +50,15 @@ public:
     QList<ZuzCompany> findIdbCompany(const QString& text);
     // One address by its ID; nullopt for an empty ID, a failed request or no row.
     std::optional<ZuzAddress> addressForID(const QString& addressID);
+
+    // The same on the cellar book: its user ID, new found wines (not added to the
+    // book, marked idbhome), and the upload that stores the wine's online ID.
+    quint32 userID(CellarBook& book);
+    bool sendUserID(CellarBook& book);
+    QList<std::shared_ptr<Wine>> findZuzWine(const QString& winename, CellarBook& book);
+    QList<std::shared_ptr<Wine>> findZuzSQL(const QString& condition, CellarBook& book);
+    // True when the server gave the wine an online ID (then stored in the wine).
+    bool sendWineToIDB(Wine& wine, CellarBook& book, const ZuzWineContext& context);
 
 private:
     Settings& m_settings;

@@ -1,14 +1,9 @@
 #include "GermanLocale.h"
 #include "ZuzSamples.h"
-#include "exchange/online/ZuzClient.h"
+#include "ZuzServerFixture.h"
 #include "exchange/online/ZuzProtocol.h"
-#include "platform/Dialogs.h"
-#include "platform/Settings.h"
-#include "support/FakeHttpServer.h"
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,36 +19,16 @@ const QString FindAddress = QStringLiteral("/zuz/findaddress.php3");
 const QString Address = QStringLiteral("/zuz/address.php3");
 const QString AddAddress = QStringLiteral("/zuz/addaddress.php3");
 
-class ZuzClientTest : public ::testing::Test {
+class ZuzClientTest : public ZuzServerFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(server.start());
-        settings = std::make_unique<Settings>(dir.filePath(QStringLiteral("settings.ini")));
-        settings->setString(QLatin1String(ZuzTransport::ServerKey), server.baseUrl().toString());
+        ZuzServerFixture::SetUp();
         settings->setString(QStringLiteral("uFirstName"), QStringLiteral("Anna"));
         settings->setString(QStringLiteral("uName"), QStringLiteral("Weber"));
         settings->setString(QStringLiteral("uEmail"), QStringLiteral("anna@example.org"));
         settings->setString(QStringLiteral("uLanguage"), QStringLiteral("English"));
-        client = std::make_unique<ZuzClient>(*settings, 5000);
     }
-
-    QString lastLine() const
-    {
-        return server.requestLines().isEmpty() ? QString() : server.requestLines().last();
-    }
-
-    static QString line(const QString& target)
-    {
-        return QStringLiteral("GET ") + target + QStringLiteral(" HTTP/1.1");
-    }
-
-    QTemporaryDir dir;
-    FakeHttpServer server;
-    ScopedScriptedDialogs dialogs;
-    std::unique_ptr<Settings> settings;
-    std::unique_ptr<ZuzClient> client;
 };
 
 } // namespace
