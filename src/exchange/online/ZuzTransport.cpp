@@ -73,6 +73,13 @@ ZuzTransport::Result ZuzTransport::fetch(const QString& target)
         timedOut = true;
         reply->abort();
     });
+    bool tooLarge = false;
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
+        if (received > m_maxReplyBytes && !tooLarge) {
+            tooLarge = true;
+            reply->abort();
+        }
+    });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     timer.start(m_timeoutMs);
     if (!reply->isFinished())
@@ -90,6 +97,9 @@ ZuzTransport::Result ZuzTransport::fetch(const QString& target)
     } else if (timedOut) {
         result.status = Result::Status::Timeout;
         result.error = QStringLiteral("No reply within %1 ms").arg(m_timeoutMs);
+    } else if (tooLarge || reply->bytesAvailable() > m_maxReplyBytes) {
+        result.status = Result::Status::TooLarge;
+        result.error = QStringLiteral("Reply longer than %1 bytes").arg(m_maxReplyBytes);
     } else if (result.httpStatus >= 400) {
         result.status = Result::Status::HttpError;
         result.error = QStringLiteral("HTTP status %1").arg(result.httpStatus);

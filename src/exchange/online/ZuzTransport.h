@@ -11,11 +11,12 @@ class Settings;
 
 // One GET to the online database at a time, waited for in a local event loop so the
 // windows stay responsive; the wait ends with the reply, an error, the timeout or
-// the user's cancel(). An HTTP error status and a timeout count as failures.
+// the user's cancel(). An HTTP error status, a timeout and an oversized reply count
+// as failures.
 class ZuzTransport {
 public:
     struct Result {
-        enum class Status { Ok, NetworkError, HttpError, Timeout, Cancelled };
+        enum class Status { Ok, NetworkError, HttpError, Timeout, Cancelled, TooLarge };
         Status status = Status::NetworkError;
         int httpStatus = 0;
         QByteArray body;
@@ -41,6 +42,9 @@ public:
     void setServer(const QUrl& server) { m_server = server; }
     int timeoutMs() const { return m_timeoutMs; }
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
+    // A reply longer than this is a failure, so a broken server cannot fill the memory.
+    qint64 maxReplyBytes() const { return m_maxReplyBytes; }
+    void setMaxReplyBytes(qint64 bytes) { m_maxReplyBytes = bytes; }
 
     // The full URL of a request target ("/zuz/<page>.php3?<query>").
     QUrl urlFor(const QString& target) const;
@@ -62,6 +66,7 @@ public:
 private:
     QUrl m_server;
     int m_timeoutMs;
+    qint64 m_maxReplyBytes = 16 * 1024 * 1024;
     std::unique_ptr<QNetworkAccessManager> m_manager;
     QNetworkReply* m_current = nullptr;
     bool m_cancelled = false;

@@ -292,3 +292,25 @@ TEST_F(ZuzClientTest, IncompleteAddressIsNotSentAndBulkFailsWithoutAsking)
     server.reply(AddAddress, "stored");
     EXPECT_EQ(client->sendBulkAddress(l), std::optional<QByteArray>("stored"));
 }
+
+TEST_F(ZuzClientTest, EscapesReachTheServerUntouched)
+{
+    server.reply(FindWine, "");
+    const QString every = QStringLiteral(" !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~\u00e4");
+    client->findZuzWine(every);
+    // Qt's URL class writes the unreserved "~" for "%7E"; both decode to the same value.
+    EXPECT_EQ(lastLine(),
+              line(QStringLiteral("/zuz/findwine.php3?winename=%20%21%22%23%24%25%26%27%28%29*%2B%2C-./:"
+                                  "%3B%3C%3D%3E%3F@%5B%5C%5D%5E_%60%7B%7C%7D~%C3%A4")));
+}
+
+TEST_F(ZuzClientTest, OversizedReplyIsAFailure)
+{
+    client->transport().setMaxReplyBytes(1000);
+    server.reply(AddUser, QByteArray(5000, '7'));
+    const auto r = client->transport().fetch(ZuzProtocol::addUserQuery(client->user()));
+    EXPECT_EQ(r.status, Status::TooLarge);
+    EXPECT_TRUE(r.body.isEmpty());
+    server.reply(AddUser, QByteArray(1000, '7'));
+    EXPECT_TRUE(client->transport().fetch(ZuzProtocol::addUserQuery(client->user())).ok());
+}
