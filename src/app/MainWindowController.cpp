@@ -708,6 +708,7 @@ void MainWindowController::createIdentifiersForAll()
 void MainWindowController::setDBasChanged()
 {
     m_changed = true;
+    m_rescueNeeded = m_loadFailed;
 }
 
 void MainWindowController::setInfosAsChanged()
@@ -801,6 +802,7 @@ QString MainWindowController::saveDATABASE()
         report(localized("The cellar could not be saved."), error);
         return {};
     }
+    m_rescueNeeded = false;
     return path;
 }
 
@@ -820,6 +822,15 @@ bool MainWindowController::applicationShouldTerminate(bool mayCancel)
             Log::line(QStringLiteral("backup written: ") + p);
         if (!result.errors.isEmpty())
             report(localized("A backup could not be written."), result.errors.join(QLatin1Char('\n')));
+    }
+    if (m_rescueNeeded && mayCancel) {
+        // The damaged file is never written, so this cellar lives only in memory.
+        const int answer = Dialogs::instance().alert(
+            Dialogs::Level::Critical, localized("The cellar is not saved."),
+            localized("This cellar was never saved to a file. Use \"Save Database As…\" to keep it."),
+            {localized("Don't Quit"), localized("Quit Anyway")});
+        if (answer != 1)
+            return false;
     }
     if (!cellarSaved && mayCancel) {
         const int answer = Dialogs::instance().alert(

@@ -221,6 +221,7 @@ private:
     bool m_infosChanged = false;
     bool m_loadFailed = false;
     bool m_loadFailedReported = false;
+    bool m_rescueNeeded = false; // changed since the last "Save Database As…" of a cellar that is never saved in place
     bool m_terminated = false;
     int m_saveRequests = 0;
 
