@@ -301,14 +301,47 @@ qsizetype RichText::indexOf(const QString& needle, qsizetype from, Qt::CaseSensi
 
 int RichText::replaceAll(const QString& needle, const QString& with)
 {
-    int n = 0;
-    qsizetype pos = 0;
-    while ((pos = indexOf(needle, pos)) >= 0) {
-        replace(pos, needle.size(), with);
-        pos += cleanPlain(with).size();
-        ++n;
+    QList<qsizetype> hits;
+    for (qsizetype pos = indexOf(needle); pos >= 0; pos = indexOf(needle, pos + needle.size()))
+        hits.append(pos);
+    if (hits.isEmpty())
+        return 0;
+    // One pass over text and runs, however many tags there are.
+    const QString value = cleanPlain(with);
+    QString text;
+    text.reserve(length() + hits.size() * (value.size() - needle.size()));
+    std::vector<Run> runs;
+    size_t run = 0;
+    qsizetype runStart = 0;
+    const auto seek = [&](qsizetype pos) {
+        while (run + 1 < m_runs.size() && runStart + m_runs[run].length <= pos)
+            runStart += m_runs[run++].length;
+    };
+    const auto copy = [&](qsizetype from, qsizetype to) {
+        text += QStringView(m_text).mid(from, to - from);
+        while (from < to) {
+            seek(from);
+            Run piece = m_runs[run];
+            piece.length = std::min(to, runStart + m_runs[run].length) - from;
+            from += piece.length;
+            runs.push_back(std::move(piece));
+        }
+    };
+    qsizetype done = 0;
+    for (const qsizetype hit : hits) {
+        copy(done, hit);
+        seek(hit);
+        if (!value.isEmpty()) {
+            text += value;
+            runs.push_back(Run{value.size(), m_runs[run].format, m_runs[run].paragraph, {}});
+        }
+        done = hit + needle.size();
     }
-    return n;
+    copy(done, length());
+    m_text = std::move(text);
+    m_runs = std::move(runs);
+    normalize();
+    return int(hits.size());
 }
 
 bool RichText::replaceFirst(const QString& needle, const RichText& with)

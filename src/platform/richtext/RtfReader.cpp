@@ -431,10 +431,13 @@ void Parser::finishEmbedded(const State& inner)
         st().dropPlaceholder = true;
         return;
     }
-    if (st().dest != Dest::Text || e.data.isEmpty())
+    if (st().dest != Dest::Text)
         return;
-    if (inner.dest == Dest::Picture && e.kind != Embedded::Kind::Png && e.kind != Embedded::Kind::Jpeg)
-        return; // picture formats we cannot show are left out
+    // Picture formats we cannot show are left out; an embedded file stays even
+    // when it is empty (its file was missing), so that it keeps its place.
+    if (inner.dest == Dest::Picture
+        && (e.data.isEmpty() || (e.kind != Embedded::Kind::Png && e.kind != Embedded::Kind::Jpeg)))
+        return;
     a.bytes = std::move(e.data);
     a.name = e.name;
     if (a.name.isEmpty()) {

@@ -2,11 +2,37 @@
 #include "platform/richtext/RichText.h"
 #include "platform/richtext/RtfCodePages.h"
 
-#include <QBuffer>
-#include <QImageReader>
+#include <QSize>
 #include <cmath>
 
 namespace {
+quint32 bigEndian(const QByteArray& b, qsizetype at, int bytes)
+{
+    quint32 v = 0;
+    for (int i = 0; i < bytes; ++i)
+        v = (v << 8) | uchar(b[at + i]);
+    return v;
+}
+
+// Pixel size from the picture's header; invalid when the header is damaged.
+QSize pixelSize(const Attachment& a)
+{
+    const QByteArray& b = a.bytes;
+    if (a.isPng())
+        return b.size() >= 24 && b.mid(12, 4) == "IHDR" ? QSize(int(bigEndian(b, 16, 4) & 0x7fffffff),
+                                                                 int(bigEndian(b, 20, 4) & 0x7fffffff))
+                                                        : QSize();
+    // JPEG: walk the segments up to a start-of-frame marker.
+    qsizetype i = 2;
+    while (i + 9 < b.size() && uchar(b[i]) == 0xFF) {
+        const uchar marker = uchar(b[i + 1]);
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            return QSize(int(bigEndian(b, i + 7, 2)), int(bigEndian(b, i + 5, 2)));
+        i += 2 + qsizetype(bigEndian(b, i + 2, 2));
+    }
+    return QSize();
+}
+
 class Writer {
 public:
     Writer(const RichText& text, const RtfWriter::Options& options) : m_text(text), m_options(options) {}
@@ -53,7 +79,6 @@ void Writer::textChar(char16_t c)
     switch (c) {
     case u'\t': word("\\tab"); return;
     case u'\n':
-    case 0x2029:
         word("\\par");
         m_out += '\n';
         m_delimit = false;
@@ -157,9 +182,7 @@ void Writer::attachment(const Attachment& a, int index)
     if (picture) {
         m_out += '{';
         word(a.isPng() ? "\\pict\\pngblip" : "\\pict\\jpegblip");
-        QBuffer buffer;
-        buffer.setData(a.bytes);
-        const QSize pixels = QImageReader(&buffer).size();
+        const QSize pixels = pixelSize(a);
         if (pixels.isValid()) {
             word("\\picw", pixels.width());
             word("\\pich", pixels.height());

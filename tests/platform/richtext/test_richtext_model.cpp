@@ -42,6 +42,26 @@ TEST(RichTextModel, ReplacingATagTakesTheFormatOfItsFirstCharacter)
     EXPECT_FALSE(t.charFormatAt(t.indexOf(QStringLiteral("Riesling"), 10)).bold);
 }
 
+TEST(RichTextModel, ReplaceAllHandlesTagsAtTheEdgesAndEmptyValues)
+{
+    RichText t;
+    t.appendText(QStringLiteral("<t>"), bold());
+    t.appendText(QStringLiteral("<T>mid<t"), CharFormat{});
+    t.appendText(QStringLiteral(">"), format(QStringLiteral("Times"), 9));
+    EXPECT_EQ(t.replaceAll(QStringLiteral("<t>"), QString()), 3);
+    EXPECT_EQ(t.text(), QStringLiteral("mid"));
+    EXPECT_EQ(t.runs().size(), 1u);
+    EXPECT_FALSE(t.charFormatAt(0).bold);
+
+    RichText u = RichText::fromPlainText(QStringLiteral("aXa"));
+    u.setCharFormat(1, 1, bold());
+    EXPECT_EQ(u.replaceAll(QStringLiteral("a"), QStringLiteral("aa")), 2); // the value is not searched again
+    EXPECT_EQ(u.text(), QStringLiteral("aaXaa"));
+    EXPECT_TRUE(u.charFormatAt(2).bold);
+    EXPECT_FALSE(u.charFormatAt(3).bold);
+    EXPECT_EQ(u.replaceAll(QStringLiteral("zz"), QStringLiteral("y")), 0);
+}
+
 TEST(RichTextModel, CopyInsertAndReplaceKeepFormatsAndAttachments)
 {
     const RichText source = sample();

@@ -107,6 +107,25 @@ TEST(Rtf, ReadsWordProcessorStyleDocuments)
     EXPECT_EQ(readOk(RtfWriter::write(t)), t);
 }
 
+TEST(Rtf, ReadsFlatFontTablesAndAttachmentReferences)
+{
+    const RichText t = readOk(
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl\\f0\\fswiss\\fcharset0 Helvetica;\\f1\\fnil\\fcharset0 Menlo-Regular;}\n"
+        "{\\colortbl;\\red255\\green255\\blue255;}{\\*\\expandedcolortbl;;}\n"
+        "\\pard\\tx560\\tx1120\\pardirnatural\\partightenfactor0\n\n\\f0\\fs24 \\cf0 Before "
+        "{{\\NeXTGraphic bottle.png \\width2880 \\height1440 \\appleattachmentpadding0 \\appleembedtype0}\\'ac}"
+        " after \\f1 code\\\n"
+        "next}");
+    EXPECT_EQ(t.text(), QStringLiteral("Before \uFFFC after code\nnext"));
+    EXPECT_EQ(t.charFormatAt(0).font, QStringLiteral("Helvetica"));
+    EXPECT_EQ(t.charFormatAt(t.indexOf(QStringLiteral("code"))).font, QStringLiteral("Menlo-Regular"));
+    EXPECT_EQ(t.paragraphFormatAt(0).tabs, (QList<double>{28, 56}));
+    const AttachmentPtr a = t.attachmentAt(7);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->name, QStringLiteral("bottle.png"));
+    EXPECT_EQ(a->size, QSizeF(144, 72));
+}
+
 TEST(Rtf, PageBreaksAndParagraphEndsSurvive)
 {
     RichText t = RichText::fromPlainText(QStringLiteral("one\ftwo\n\fthree\f"));
@@ -180,6 +199,8 @@ TEST(Rtf, PicturesKeepTheirBytesNamesAndSizes)
         ASSERT_EQ(back.attachmentPositions(), QList<qsizetype>{1});
         EXPECT_EQ(*back.attachmentAt(1), a);
     }
+    EXPECT_TRUE(RtfWriter::write(sample()).contains("\\jpegblip\\picw8\\pich8"));
+
     // A picture without a name gets one.
     const RichText unnamed = readOk("{\\rtf1{\\pict\\jpegblip ffd8ffe0}{\\pict\\pngblip 89504e47}}");
     ASSERT_EQ(unnamed.attachmentPositions().size(), 2);
