@@ -416,8 +416,11 @@ void Parser::finishEmbedded(const State& inner)
     Embedded e = std::move(m_embedded);
     m_embedded = {};
     Attachment a;
-    if (e.widthGoal > 0 && e.heightGoal > 0)
-        a.size = QSizeF(e.widthGoal * e.scaleX / 100.0 / 20.0, e.heightGoal * e.scaleY / 100.0 / 20.0);
+    if (e.widthGoal > 0 && e.heightGoal > 0) {
+        // Twips, scaled by percentages; no side grows beyond 20000 points.
+        const auto side = [](int goal, int scale) { return std::min(goal * (scale / 100.0) / 20.0, 20000.0); };
+        a.size = QSizeF(side(e.widthGoal, e.scaleX), side(e.heightGoal, e.scaleY));
+    }
     if (inner.dest == Dest::FileRef) {
         a.name = m_nameText.trimmed();
         m_nameText.clear();
@@ -435,6 +438,13 @@ void Parser::finishEmbedded(const State& inner)
         return;
     // Picture formats we cannot show are left out; an embedded file stays even
     // when it is empty (its file was missing), so that it keeps its place.
+    if (inner.dest == Dest::Picture && e.kind == Embedded::Kind::Unknown) {
+        // No picture type given: the bytes may still say what they are.
+        if (e.data.startsWith("\x89PNG\r\n\x1a\n"))
+            e.kind = Embedded::Kind::Png;
+        else if (e.data.startsWith("\xFF\xD8\xFF"))
+            e.kind = Embedded::Kind::Jpeg;
+    }
     if (inner.dest == Dest::Picture
         && (e.data.isEmpty() || (e.kind != Embedded::Kind::Png && e.kind != Embedded::Kind::Jpeg)))
         return;

@@ -85,7 +85,7 @@ QStringList fileNames(const RichText& text)
 
 QString write(const QString& folder, const RichText& text)
 {
-    const QFileInfo target(folder);
+    const QFileInfo target(QDir::cleanPath(folder));
     const QDir parent = target.absoluteDir();
     if (!parent.exists())
         return QStringLiteral("Could not write \"%1\": its folder does not exist.").arg(folder);

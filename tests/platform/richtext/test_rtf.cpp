@@ -202,8 +202,9 @@ TEST(Rtf, PicturesKeepTheirBytesNamesAndSizes)
     EXPECT_TRUE(RtfWriter::write(sample()).contains("\\jpegblip\\picw8\\pich8"));
 
     // A picture without a name gets one.
-    const RichText unnamed = readOk("{\\rtf1{\\pict\\jpegblip ffd8ffe0}{\\pict\\pngblip 89504e47}}");
-    ASSERT_EQ(unnamed.attachmentPositions().size(), 2);
+    const RichText unnamed =
+        readOk("{\\rtf1{\\pict\\jpegblip ffd8ffe0}{\\pict\\pngblip 89504e47}{\\pict 89504e470d0a1a0a}{\\pict 0102}}");
+    ASSERT_EQ(unnamed.attachmentPositions().size(), 3); // a picture of unknown type is left out
     EXPECT_EQ(unnamed.attachmentAt(0)->name, QStringLiteral("Picture 1.jpg"));
     EXPECT_EQ(unnamed.attachmentAt(1)->name, QStringLiteral("Picture 2.png"));
     EXPECT_EQ(unnamed.attachmentAt(1)->bytes, QByteArray("\x89PNG"));
