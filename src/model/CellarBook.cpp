@@ -11,6 +11,8 @@
 #include "model/Used.h"
 #include "model/VocabularyEntry.h"
 #include "model/Wine.h"
+#include "catalogue/CatalogueClasses.h"
+#include "catalogue/WineInfos.h"
 #include "platform/Coder.h"
 #include "platform/Log.h"
 #include <QSet>
@@ -543,6 +545,7 @@ void CellarBook::archive(Coder& c)
     c.io("customPointsLabel", m_customPointsLabel);
     c.io("addressesWineriesID", m_addressesWineriesID);
     c.io("addressesSuppliersID", m_addressesSuppliersID);
+    c.object("wineInfos", m_wineInfos);
     c.objects("tastes", m_tastes);
     c.objects("odours", m_odours);
     c.objects("grapes", m_grapes);
@@ -562,6 +565,9 @@ void CellarBook::archive(Coder& c)
         m_aromaListBuilt = false;
         m_takenValid = false;
         m_placesValid = false;
+        // A cellar stored without its catalogue still needs one to name its wines.
+        if (!m_wineInfos)
+            m_wineInfos = WineInfos::create();
         // A damaged file must not make the counters hand out an ID again.
         for (const auto& w : m_wines)
             m_wineCounter = qMax(m_wineCounter, w->wineID());
@@ -576,6 +582,7 @@ void registerModelClasses()
 {
     static std::once_flag once;
     std::call_once(once, [] {
+        registerCatalogueClasses();
         registerArchivable<CellarBook>(QStringLiteral("CellarBook"), CellarBook::Version);
         ClassRegistry::add(QStringLiteral("Wine"), Wine::Version,
                            [] { return std::static_pointer_cast<Archivable>(std::make_shared<Wine>(Wine::Blank)); });

@@ -19,6 +19,7 @@ class Rack;
 class RackZuord;
 class Taste;
 class Wine;
+class WineInfos;
 
 // What the tag operations ask of the user. The model never shows a dialog itself:
 // the caller passes answers (the application's come from Dialogs).
@@ -45,6 +46,10 @@ public:
 
     QString className() const override { return QStringLiteral("CellarBook"); }
     void archive(Coder& c) override;
+
+    // ---- the catalogue that travels inside the cellar
+    std::shared_ptr<WineInfos> wineInfos() const { return m_wineInfos; }
+    void setWineInfos(const std::shared_ptr<WineInfos>& infos) { m_wineInfos = infos; }
 
     // ---- wines
     QList<std::shared_ptr<Wine>>& wines() { return m_wines; }
@@ -193,6 +198,7 @@ private:
                                               const std::shared_ptr<RackZuord>& place,
                                               quint32 bottleNumber, const TagQuestions& ask);
 
+    std::shared_ptr<WineInfos> m_wineInfos;
     QList<std::shared_ptr<Wine>> m_wines;
     QList<std::shared_ptr<Grape>> m_grapes;
     QList<std::shared_ptr<Odour>> m_odours;

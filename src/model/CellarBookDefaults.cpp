@@ -5,6 +5,7 @@
 #include "model/Depot.h"
 #include "model/Rack.h"
 #include "model/VocabularyEntry.h"
+#include "catalogue/WineInfos.h"
 #include "platform/Strings.h"
 
 namespace {
@@ -59,6 +60,7 @@ const TypeDef kAromaTree[] = {
 std::shared_ptr<CellarBook> CellarBook::createNew()
 {
     auto book = std::make_shared<CellarBook>();
+    book->setWineInfos(WineInfos::create());
 
     auto depot = std::make_shared<Depot>();
     depot->setName(Strings::tr(QStringLiteral("Wine Cellar")));

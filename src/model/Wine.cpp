@@ -7,11 +7,27 @@
 #include "model/Review.h"
 #include "model/Used.h"
 #include "model/VocabularyEntry.h"
+#include "catalogue/Appelation.h"
+#include "catalogue/WineInfos.h"
+#include "platform/richtext/RichText.h"
 #include "platform/Coder.h"
 #include <limits>
 
 namespace {
 CellarBook* g_cellarBook = nullptr;
+WineInfos* g_wineInfos = nullptr;
+}
+
+void Wine::setWineInfos(WineInfos* infos)
+{
+    g_wineInfos = infos;
+}
+
+WineInfos* Wine::wineInfos()
+{
+    if (g_wineInfos)
+        return g_wineInfos;
+    return g_cellarBook ? g_cellarBook->wineInfos().get() : nullptr;
 }
 
 void Wine::setCellarBook(CellarBook* book)
@@ -148,7 +164,79 @@ QString Wine::yearName() const
 
 QString Wine::commentPlainText() const
 {
-    return QString::fromUtf8(m_comment);
+    return m_comment.isEmpty() ? QString() : RichText::fromStoredBytes(m_comment).plainText();
+}
+
+void Wine::appendComment(const QString& text)
+{
+    RichText comment = RichText::fromStoredBytes(m_comment);
+    comment.appendText(text);
+    m_comment = comment.toStoredBytes();
+}
+
+QString Wine::typeName() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos ? infos->winetypeName(m_type) : QString();
+}
+
+QString Wine::countryName() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos && m_country != 0 ? infos->countryName(m_country) : QString();
+}
+
+QString Wine::regioName() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos ? infos->regioName(m_country, m_regio) : QString();
+}
+
+QString Wine::areaName() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos ? infos->areaName(m_country, m_regio, m_area) : QString();
+}
+
+QString Wine::classificationName() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos ? infos->classificationName(m_country, m_regio, m_area, m_classification) : QString();
+}
+
+QString Wine::countryCode() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos ? infos->countryCode(m_country) : QString();
+}
+
+bool Wine::regioIsSystem() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos && m_regio != 0 && infos->regioIsSystem(m_country, m_regio);
+}
+
+bool Wine::areaIsSystem() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos && m_area != 0 && infos->areaIsSystem(m_country, m_regio, m_area);
+}
+
+bool Wine::classificationIsSystem() const
+{
+    const WineInfos* infos = wineInfos();
+    return infos && m_classification != 0
+        && infos->classificationIsSystem(m_country, m_regio, m_area, m_classification);
+}
+
+QString Wine::iPodNote() const
+{
+    const QString appelationText = m_appelation ? m_appelation->name() : m_appelationString;
+    return QStringLiteral("<TITLE>%1</TITLE>\n").arg(m_winename)
+        + QStringLiteral("%1 <br>").arg(m_winename)
+        + QStringLiteral("%1, %2<br>").arg(m_year).arg(typeName())
+        + QStringLiteral("%1, %2 <br>").arg(countryName(), regioName())
+        + QStringLiteral("%1, %2 <p>").arg(classificationName(), appelationText);
 }
 
 QString Wine::commentShort() const
@@ -205,10 +293,10 @@ void Wine::archive(Coder& c)
     if (v >= 9) {
         c.io("comment", m_comment);
     } else {
-        QString plain = QString::fromUtf8(m_comment);
+        QString plain = commentPlainText();
         c.io("comment", plain);
         if (c.isReading())
-            m_comment = plain.toUtf8();
+            m_comment = plain.isEmpty() ? QByteArray() : RichText::fromPlainText(plain).toStoredBytes();
     }
     c.io("tastingDate", m_tastingDate);
     c.object("rebsorte", m_rebsorte);
@@ -216,6 +304,7 @@ void Wine::archive(Coder& c)
     c.object("odourA", m_odourA);
     c.object("taste", m_taste);
     c.object("tasteA", m_tasteA);
+    c.object("appelation", m_appelation);
     c.object("internAddress", m_internAddress);
     c.values("sightcolorSecondary", m_sightcolorSecondary);
     if (c.isReading())

@@ -5,7 +5,9 @@
 #include "model/Property.h"
 #include "platform/Archivable.h"
 
+class Appelation;
 class CellarBook;
+class WineInfos;
 class Grape;
 class KVNAddress;
 class Odour;
@@ -85,6 +87,9 @@ public:
     // The cellar book that wines ask for places and identifiers; set once at launch.
     static void setCellarBook(CellarBook* book);
     static CellarBook* cellarBook();
+    // The catalogue the wines' IDs refer to; without one set, the cellar book's.
+    static void setWineInfos(WineInfos* infos);
+    static WineInfos* wineInfos();
 
 #define KV_DECL_STRING(n, s) KV_PROPERTY(QString, n, s)
 #define KV_DECL_U32(n, s) KV_VALUE(quint32, n, s, 0)
@@ -127,6 +132,8 @@ public:
     // The comment: rich text in its stored form (or a plain string from older cellars).
     const QByteArray& comment() const { return m_comment; }
     void setComment(const QByteArray& stored) { m_comment = stored; }
+    // Appends text to the rich-text comment.
+    void appendComment(const QString& text);
     QDate tastingDate() const { return m_tastingDate; }
     void setTastingDate(const QDate& d) { m_tastingDate = d; }
 
@@ -140,6 +147,8 @@ public:
     void setTaste(const std::shared_ptr<Taste>& t) { m_taste = t; }
     std::shared_ptr<Taste> tasteA() const { return m_tasteA; }
     void setTasteA(const std::shared_ptr<Taste>& t) { m_tasteA = t; }
+    std::shared_ptr<Appelation> appelation() const { return m_appelation; }
+    void setAppelation(const std::shared_ptr<Appelation>& a) { m_appelation = a; }
     std::shared_ptr<KVNAddress> internAddress() const { return m_internAddress; }
     void setInternAddress(const std::shared_ptr<KVNAddress>& a) { m_internAddress = a; }
 
@@ -193,6 +202,21 @@ public:
     QString locationString() const;
     QString locationsString() const;
 
+    // Names from the catalogue: empty when unset or out of range.
+    QString typeName() const;
+    QString countryName() const;
+    QString regioName() const;
+    QString areaName() const;
+    QString classificationName() const;
+    // The ISO 3166 alpha-3 code of the wine's country; empty when none.
+    QString countryCode() const;
+    // The region, area or classification is set and is a built-in catalogue entry.
+    bool regioIsSystem() const;
+    bool areaIsSystem() const;
+    bool classificationIsSystem() const;
+    // The note for a portable player.
+    QString iPodNote() const;
+
 private:
     quint32 m_wineID = 0;
     quint16 m_country = 0;
@@ -207,6 +231,7 @@ private:
     std::shared_ptr<Odour> m_odourA;
     std::shared_ptr<Taste> m_taste;
     std::shared_ptr<Taste> m_tasteA;
+    std::shared_ptr<Appelation> m_appelation;
     std::shared_ptr<KVNAddress> m_internAddress;
     QList<qint32> m_sightcolorSecondary;
     QList<std::shared_ptr<WineAroma>> m_smellAromas;

@@ -136,7 +136,8 @@ TEST(CellarArchive, OlderClassVersionsAreReadFieldByField)
     ASSERT_TRUE(result.book) << result.error.toStdString();
     EXPECT_TRUE(alerts.isEmpty());
     auto w = result.book->wines().first();
-    EXPECT_EQ(QString::fromUtf8(w->comment()), QStringLiteral("Plain old comment ä"));
+    EXPECT_EQ(w->commentPlainText(), QStringLiteral("Plain old comment ä"));
+    EXPECT_TRUE(w->comment().startsWith("{\\rtf")) << "turned into rich text";
     EXPECT_EQ(w->purchases().at(2)->bottle(), 1) << "absent field keeps the default size";
     EXPECT_EQ(w->purchases().at(2)->price(), 11.5f);
     EXPECT_EQ(result.book->iDBuserID(), 0u);
