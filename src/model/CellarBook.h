@@ -7,6 +7,8 @@
 #include "model/Property.h"
 #include "platform/Archivable.h"
 
+class AddressBook;
+class ABPerson;
 class Aroma;
 class AromaType;
 class BottleIdentifier;
@@ -182,6 +184,14 @@ public:
     std::shared_ptr<KVNAddress> internAddressForID(const QString& uID) const;
     std::shared_ptr<KVNAddress> recordForAddressUID(const QString& uID) const { return internAddressForID(uID); }
     void removeInternAddress(const QString& uID);
+    // The first person of the address book whose organisation equals the name,
+    // ignoring case; none for the empty name.
+    static std::shared_ptr<ABPerson> isDoubleAddressCompany(const AddressBook& book, const QString& company);
+    // For an ID the address book no longer knows: puts the cellar's copy back as
+    // a person (or takes a person of the same company and city), restores its groups
+    // and picture, points every wine and purchase at the person's ID, saves the
+    // address book when changed, and answers the ID. Empty when there is no copy.
+    QString refreshAddressForUID(AddressBook& book, const QString& uID);
 
     // ---- counters (counter + 1, never reused)
     quint32 wineCounter() const { return m_wineCounter; }
