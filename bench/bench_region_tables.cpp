@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "catalogue/CatalogueClasses.h"
+#include "catalogue/WineInfos.h"
 #include "catalogue/regions/RegionTables.h"
 
 #include <QString>
@@ -38,3 +40,14 @@ static void BM_ReadAllRegionTables(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadAllRegionTables)->Unit(benchmark::kMicrosecond);
+
+// Building a new catalogue with all built-in countries, regions, areas and classifications.
+static void BM_BuildBuiltInCatalogue(benchmark::State& state)
+{
+    registerCatalogueClasses();
+    for (auto _ : state) {
+        auto infos = WineInfos::create();
+        benchmark::DoNotOptimize(infos.get());
+    }
+}
+BENCHMARK(BM_BuildBuiltInCatalogue)->Unit(benchmark::kMillisecond);
