@@ -6,7 +6,10 @@
 #include "app/MessageWindow.h"
 #include "app/SearchView.h"
 #include "app/WineListModel.h"
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/WineInfos.h"
 #include "model/BottleIdentifier.h"
+#include "model/KVNAddress.h"
 #include "model/CellarBook.h"
 #include "model/CellarDatabase.h"
 #include "model/Group.h"
@@ -16,6 +19,9 @@
 #include "platform/Log.h"
 #include "platform/Settings.h"
 #include "platform/Strings.h"
+#include "platform/addressbook/ABPerson.h"
+#include "platform/addressbook/AddressBook.h"
+#include "platform/addressbook/CellarAddressBook.h"
 #include "ui_MainWindow.h"
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,6 +75,8 @@ LaunchOptions LaunchOptions::resolved() const
         r.documentsPath = envOr("KELVAN_DOCUMENTS", QStandardPaths::DocumentsLocation);
     if (r.desktopPath.isEmpty())
         r.desktopPath = envOr("KELVAN_DESKTOP", QStandardPaths::DesktopLocation);
+    if (r.addressBookFolder.isEmpty())
+        r.addressBookFolder = qEnvironmentVariable("KELVAN_ADDRESSBOOK");
     if (!r.clock)
         r.clock = [] { return QDateTime::currentDateTime(); };
     return r;
@@ -120,9 +128,10 @@ bool MainWindowController::launch()
 {
     if (!prepareFolders())
         return false;
-    openAddressBook();
     m_store = m_options.settingsPath.isEmpty() ? std::make_unique<Settings>()
                                                : std::make_unique<Settings>(m_options.settingsPath);
+    // The address book's folder may be a setting, so the settings come first.
+    openAddressBook();
     m_settings.read(*m_store);
     buildWindow();
     readCatalogueFile();
@@ -224,6 +233,8 @@ bool MainWindowController::loadCellar()
     } else {
         m_book = CellarBook::createNew();
     }
+    if (m_separateCatalogue)
+        m_book->setWineInfos(m_separateCatalogue);
     Wine::setCellarBook(m_book.get());
     for (const auto& w : m_book->wines())
         w->solveStockbalance();
@@ -231,16 +242,64 @@ bool MainWindowController::loadCellar()
     return true;
 }
 
-// Seams: the address book, the separate catalogue file and the reports objects
-// belong to libraries that are built next to this one and are wired in here.
-void MainWindowController::openAddressBook() {}
+std::shared_ptr<WineInfos> MainWindowController::wineInfos() const
+{
+    return m_book ? m_book->wineInfos() : nullptr;
+}
+
+void MainWindowController::openAddressBook()
+{
+    QString folder = m_options.addressBookFolder;
+    if (folder.isEmpty() && m_store)
+        folder = m_store->string(QStringLiteral("addressBookFolder"));
+    m_addressBook = AddressBook::openFolder(folder);
+    for (const QString& skipped : m_addressBook->skippedFiles())
+        Log::line(QStringLiteral("address book: ") + skipped);
+}
+
 void MainWindowController::readCatalogueFile()
 {
-    if (QFileInfo::exists(m_folder->catalogueFilePath()))
-        Log::line(QStringLiteral("catalogue file found, not read by this build: ") + m_folder->catalogueFilePath());
+    const QString path = m_folder->catalogueFilePath();
+    if (!QFileInfo::exists(path))
+        return;
+    try {
+        m_separateCatalogue = CatalogueFile::read(path);
+        Log::line(QStringLiteral("catalogue read: ") + path);
+    } catch (const ArchiveError& e) {
+        // The cellar's own catalogue serves instead; the file stays as it is.
+        report(localized("The catalogue file could not be read."), e.message());
+    }
 }
-void MainWindowController::prepareAddressGroups() {}
-void MainWindowController::saveAddressBookIfNeeded() {}
+
+void MainWindowController::prepareAddressGroups()
+{
+    if (!m_addressBook || !m_book)
+        return;
+    const auto groups = prepareCellarAddressBook(*m_addressBook, m_book->addressesWineriesID(),
+                                                 m_book->addressesSuppliersID());
+    // Kept with the cellar when it is next written; the groups are found by name
+    // again at every launch, so the IDs alone do not make the cellar changed.
+    m_book->setAddressesWineriesID(groups.wineriesID);
+    m_book->setAddressesSuppliersID(groups.suppliersID);
+    // Copies whose person the address book lost are put back.
+    QStringList lost;
+    for (const auto& copy : m_book->addresses())
+        if (!copy->uID().isEmpty() && !m_addressBook->personForUniqueId(copy->uID()))
+            lost << copy->uID();
+    for (const QString& uID : lost) {
+        const QString now = m_book->refreshAddressForUID(*m_addressBook, uID);
+        Log::line(QStringLiteral("address %1 put back as %2").arg(uID, now));
+        if (!now.isEmpty())
+            setDBasChanged();
+    }
+}
+
+void MainWindowController::saveAddressBookIfNeeded()
+{
+    if (m_addressBook && m_addressBook->hasUnsavedChanges() && !m_addressBook->save())
+        report(localized("The address book could not be saved."), m_addressBook->lastError());
+}
+
 void MainWindowController::createReportObjects() {}
 
 // ---- the window

@@ -8,6 +8,9 @@
 #include <functional>
 #include <memory>
 
+class AddressBook;
+class WineInfos;
+
 class BottleIdentifier;
 class CategoryBrowserItem;
 class CellarBook;
@@ -32,6 +35,9 @@ struct LaunchOptions {
     QString desktopPath;
     // An INI file for the settings; empty: the user's settings.
     QString settingsPath;
+    // The address book's folder; empty: $KELVAN_ADDRESSBOOK, else the setting
+    // "addressBookFolder", else the address book's default folder.
+    QString addressBookFolder;
     // The report templates that come with the application.
     QString templatesSource = QStringLiteral(":/templates/Reports");
     // The time of day, for dated backups.
@@ -57,6 +63,8 @@ public:
 
     // ---- what other windows reach
     std::shared_ptr<CellarBook> cellarBook() const { return m_book; }
+    std::shared_ptr<WineInfos> wineInfos() const;
+    AddressBook* addressBook() const { return m_addressBook.get(); }
     // The data folder relative to the home folder, and as an absolute path.
     QString rootPath() const;
     QString dataPath() const;
@@ -217,6 +225,8 @@ private:
     ControllerSettings m_settings;
     QStringList m_clients;
     std::shared_ptr<CellarBook> m_book;
+    std::unique_ptr<AddressBook> m_addressBook;
+    std::shared_ptr<WineInfos> m_separateCatalogue; // "Wine Info DB.kvwi", when present
     bool m_changed = false;
     bool m_infosChanged = false;
     bool m_loadFailed = false;
