@@ -1,4 +1,7 @@
 #include "exchange/online/ZuzWines.h"
+#include "platform/addressbook/ABConstants.h"
+#include "platform/addressbook/ABPerson.h"
+#include "platform/addressbook/AddressBook.h"
 #include "model/CellarBook.h"
 #include "model/VocabularyEntry.h"
 #include "model/Wine.h"
@@ -275,4 +278,16 @@ QList<std::shared_ptr<Wine>> createWinesFromArray(const QList<ZuzWineRow>& rows,
     for (const ZuzWineRow& r : rows)
         wines.append(wineFromZuzRow(r, book));
     return wines;
+}
+
+ZuzWineContext zuzContextForWine(const Wine& wine, const AddressBook* addresses)
+{
+    ZuzWineContext context;
+    context.regioIsSystem = wine.regioIsSystem();
+    context.areaIsSystem = wine.areaIsSystem();
+    context.classificationIsSystem = wine.classificationIsSystem();
+    if (addresses && !wine.winery().isEmpty())
+        if (auto person = addresses->personForUniqueId(wine.winery()))
+            context.winery = person->valueForProperty(kABOrganizationProperty).toString();
+    return context;
 }

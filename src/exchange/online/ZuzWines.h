@@ -3,6 +3,7 @@
 #include <QList>
 #include <memory>
 
+class AddressBook;
 class CellarBook;
 class Wine;
 
@@ -16,6 +17,10 @@ struct ZuzWineContext {
     bool classificationIsSystem = false;
     QString winery;
 };
+
+// The context of a wine in this cellar: the catalogue's word on its entries and
+// the winery's organisation from the address book (none given: no winery name).
+ZuzWineContext zuzContextForWine(const Wine& wine, const AddressBook* addresses);
 
 // The upload values of a wine. The grape's name goes only when the book's grape
 // list holds that very grape; the price is the first purchase's.
