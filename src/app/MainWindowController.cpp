@@ -9,6 +9,7 @@
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/WineInfos.h"
 #include "model/BottleIdentifier.h"
+#include "reports/BarcodeImages.h"
 #include "model/KVNAddress.h"
 #include "model/CellarBook.h"
 #include "model/CellarDatabase.h"
@@ -526,8 +527,13 @@ QList<std::shared_ptr<Wine>> MainWindowController::selectedWines() const
     QModelIndexList rows = m_ui->wineTable->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     for (const QModelIndex& i : rows)
-        if (auto w = m_model->wineAt(i.row()))
+        if (auto w = m_model->wineAt(i.row())) {
+            // Reports and labels of the selection read the wine's cached barcode.
+            const auto written = saveBarcodeImage(*w, dataPath());
+            if (!written.ok())
+                Log::line(written.error);
             result.append(w);
+        }
     return result;
 }
 

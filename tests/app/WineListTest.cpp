@@ -53,6 +53,9 @@ TEST_F(AppFixture, SortingReordersTheFoundWinesAndKeepsTheSelection)
     EXPECT_EQ(names(app.foundWines()), (QStringList{"Wine 5", "Wine 4", "Wine 3", "Wine 2", "Wine 1", "Wine 0"}));
     ASSERT_EQ(app.selectedWines().size(), 1);
     EXPECT_EQ(app.selectedWines().first()->winename(), QStringLiteral("Wine 2"));
+    const quint32 id = app.selectedWines().first()->wineID();
+    EXPECT_TRUE(QFileInfo::exists(app.dataPath() + QStringLiteral("/Images/Barcodes/wID-%1.eps").arg(id)))
+        << "a selected wine has its barcode picture cached";
     app.wineListModel()->sort(WineListModel::Name, Qt::AscendingOrder);
     EXPECT_EQ(app.foundWines().first()->winename(), QStringLiteral("Wine 0"));
     EXPECT_EQ(app.cellarBook()->wines().first()->winename(), QStringLiteral("Wine 0")) << "the cellar's order is not touched";
