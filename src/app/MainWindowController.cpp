@@ -311,6 +311,10 @@ void MainWindowController::buildWindow()
     m_ui = std::make_unique<Ui::MainWindow>();
     m_ui->setupUi(m_window);
     m_window->setWindowTitle(QStringLiteral("Kelvan"));
+    // The group outline is a narrow column; the wine list takes the rest.
+    m_ui->splitter->setStretchFactor(0, 0);
+    m_ui->splitter->setStretchFactor(1, 1);
+    m_ui->splitter->setSizes({220, 880});
     m_window->installEventFilter(this);
     if (auto* qt = dynamic_cast<QtDialogs*>(&Dialogs::instance()))
         qt->setParent(m_window);
