@@ -497,8 +497,16 @@ QString CellarBook::ubidTableForWine(const Wine* wine) const
 
 void CellarBook::addAddress(const std::shared_ptr<KVNAddress>& address)
 {
-    if (address)
-        m_addresses.append(address);
+    if (!address)
+        return;
+    const auto existing = address->uID().isEmpty() ? nullptr : internAddressForID(address->uID());
+    if (existing == address)
+        return;
+    if (existing) {
+        *existing = *address;
+        return;
+    }
+    m_addresses.append(address);
 }
 
 std::shared_ptr<KVNAddress> CellarBook::internAddressForID(const QString& uID) const

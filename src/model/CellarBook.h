@@ -180,6 +180,8 @@ public:
 public:
     // ---- address copies
     QList<std::shared_ptr<KVNAddress>>& addresses() { return m_addresses; }
+    // Appends the copy; when a copy with the same unique ID is there already, that
+    // copy takes the new values instead (the wines keep pointing at it).
     void addAddress(const std::shared_ptr<KVNAddress>& address);
     std::shared_ptr<KVNAddress> internAddressForID(const QString& uID) const;
     std::shared_ptr<KVNAddress> recordForAddressUID(const QString& uID) const { return internAddressForID(uID); }

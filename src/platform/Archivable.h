@@ -10,6 +10,10 @@ class Coder;
 // one function serves writing and reading, so the order of fields can never differ.
 class Archivable {
 public:
+    Archivable() = default;
+    // Copies are new objects: the writer's mark stays with the original.
+    Archivable(const Archivable&) {}
+    Archivable& operator=(const Archivable&) { return *this; }
     virtual ~Archivable() = default;
     virtual QString className() const = 0;
     // Write or read the object's fields. When reading, c.versionOf(...) gives the

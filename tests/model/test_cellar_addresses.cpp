@@ -81,3 +81,23 @@ TEST(CellarAddresses, PersonOfSameCompanyAndCityIsTakenInsteadOfADuplicate)
     EXPECT_EQ(int(f.book->people().size()), before);
     EXPECT_EQ(f.wine->winery(), existing->uniqueId());
 }
+
+TEST(CellarAddresses, AddingACopyForAKnownIDUpdatesThatCopy)
+{
+    Fixture f;
+    auto newer = std::make_shared<KVNAddress>();
+    newer->setUID(f.copy->uID());
+    newer->setCompany(QStringLiteral("Domaine Dupont & Fils"));
+    newer->setCity(QStringLiteral("Pommard"));
+    f.cellar->addAddress(newer);
+    EXPECT_EQ(f.cellar->addresses().size(), 1);
+    EXPECT_EQ(f.cellar->internAddressForID(newer->uID()), f.copy) << "the same object: wines keep pointing at it";
+    EXPECT_EQ(f.copy->company(), QStringLiteral("Domaine Dupont & Fils"));
+    EXPECT_EQ(f.copy->city(), QStringLiteral("Pommard"));
+    f.cellar->addAddress(f.copy);
+    EXPECT_EQ(f.cellar->addresses().size(), 1);
+    auto other = std::make_shared<KVNAddress>();
+    other->setUID(QStringLiteral("another-person-uid-0002"));
+    f.cellar->addAddress(other);
+    EXPECT_EQ(f.cellar->addresses().size(), 2);
+}
