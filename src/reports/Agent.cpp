@@ -1,9 +1,9 @@
 #include "reports/Agent.h"
 
-#include <QMap>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <vector>
 
 #include "model/CellarBook.h"
@@ -32,20 +32,6 @@ private:
     qsizetype m_next = 0;
 };
 
-bool countsForPrices(const Purchase& p)
-{
-    return p.price() > 0 && p.number() != 0;
-}
-
-// Orders purchase rows by their wall-clock time; rows without a date come last
-// among the newest-first rows.
-qint64 sortKey(const QDateTime& d)
-{
-    if (!d.isValid())
-        return std::numeric_limits<qint64>::min();
-    return d.date().toJulianDay() * 86400000LL + d.time().msecsSinceStartOfDay();
-}
-
 int monthKey(const QDate& d)
 {
     return d.year() * 100 + d.month();
@@ -60,15 +46,15 @@ QString monthLabel(int key)
 
 // Turns month (or band) sums into entries in ascending key order, each visited key
 // stepping the palette once more.
-template <typename Label>
-ChartData skippingEntries(const QMap<qint64, qint64>& sums, const QList<QColor>& palette, bool keepZero, Label label)
+template <typename Sums, typename Label>
+ChartData skippingEntries(const Sums& sums, const QList<QColor>& palette, bool keepZero, Label label)
 {
     ChartData out;
     PaletteCursor colours(palette);
-    for (auto it = sums.cbegin(); it != sums.cend(); ++it) {
+    for (const auto& [key, sum] : sums) {
         colours.skip();
-        if (it.value() > 0 || keepZero)
-            out.append({it.value(), label(it.key(), it.value()), colours.take(), 0});
+        if (sum > 0 || keepZero)
+            out.append({sum, label(key, sum), colours.take(), 0});
     }
     return out;
 }
@@ -88,6 +74,16 @@ std::vector<qint64> countByID(const WineList& wines, int size, Key key)
 }
 
 } // namespace
+
+struct Agent::RowFacts {
+    qint64 sortKey = 0;
+    qint64 day = 0;    // Julian day of the date
+    qint64 month = 0;  // year × 100 + month; 0 without a date
+    quint32 number = 0;
+    float price = 0;
+    qsizetype row = 0; // position before sorting
+    bool countsForPrices() const { return price > 0 && number != 0; }
+};
 
 PriceBand priceBandFor(double price)
 {
@@ -117,6 +113,7 @@ void Agent::setCellar(const std::shared_ptr<CellarBook>& cellar)
 {
     m_cellar = cellar;
     m_purchaseData.clear();
+    m_rowFacts.clear();
 }
 
 void Agent::setInfos(const std::shared_ptr<const StatisticsCatalogue>& infos)
@@ -191,46 +188,64 @@ void Agent::collectPurchases()
     m_totalMoney = 0;
     m_buyedValueMoney = 0;
     m_marketValueMoney = 0;
+    const WineList found = foundWines();
+    qsizetype total = 0;
+    for (const auto& wine : found)
+        total += wine ? wine->purchases().size() : 0;
     QList<PurchaseRow> rows;
-    for (const auto& wine : foundWines()) {
+    rows.reserve(total);
+    std::vector<RowFacts> facts;
+    facts.reserve(size_t(total));
+    for (const auto& wine : found) {
         if (!wine || wine->purchases().isEmpty())
             continue;
         for (const auto& p : std::as_const(*wine).purchases()) {
             if (!p)
                 continue;
-            rows.append({p->date(), p, wine});
-            if (!countsForPrices(*p))
+            const PurchaseRow& row = rows.emplaceBack(PurchaseRow{p->date(), p, wine});
+            // Rows order by their wall-clock time; rows without a date come last.
+            RowFacts f;
+            f.sortKey = std::numeric_limits<qint64>::min();
+            if (row.date.isValid()) {
+                const QDate d = row.date.date();
+                f.day = d.toJulianDay();
+                f.month = monthKey(d);
+                f.sortKey = f.day * 86400000LL + row.date.time().msecsSinceStartOfDay();
+            }
+            f.number = p->number();
+            f.price = p->price();
+            f.row = rows.size() - 1;
+            facts.push_back(f);
+            if (!f.countsForPrices())
                 continue;
-            const double price = p->price();
+            const double price = f.price;
             if (price < m_lowestPrice || m_lowestPrice == 0)
                 m_lowestPrice = price;
             if (price > m_highestPrice)
                 m_highestPrice = price;
-            m_totalMoney += double(p->number()) * price;
+            m_totalMoney += double(f.number) * price;
         }
         m_buyedValueMoney += wine->cellarValue();
     }
 
     // Newest first; equal dates keep the order of the found wines.
-    std::vector<std::pair<qint64, qsizetype>> order;
-    order.reserve(size_t(rows.size()));
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        order.emplace_back(sortKey(rows.at(i).date), i);
-    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::stable_sort(facts.begin(), facts.end(),
+                     [](const RowFacts& a, const RowFacts& b) { return a.sortKey > b.sortKey; });
     m_purchaseData.clear();
     m_purchaseData.reserve(rows.size());
-    for (const auto& [key, index] : order)
-        m_purchaseData.append(std::move(rows[index]));
+    for (const RowFacts& f : facts)
+        m_purchaseData.append(std::move(rows[f.row]));
+    m_rowFacts = std::move(facts);
 }
 
 double Agent::averageBottlePrice() const
 {
     double money = 0;
     double bottles = 0;
-    for (const auto& row : m_purchaseData) {
-        if (countsForPrices(*row.purchase)) {
-            money += double(row.purchase->number()) * double(row.purchase->price());
-            bottles += double(row.purchase->number());
+    for (const auto& f : m_rowFacts) {
+        if (f.countsForPrices()) {
+            money += double(f.number) * double(f.price);
+            bottles += double(f.number);
         }
     }
     return bottles < 1 ? 0.0 : money / bottles;
@@ -329,13 +344,24 @@ ChartData Agent::typePieFor(int countryID) const
     return out;
 }
 
+Agent::MonthSums Agent::monthSums(qint64 afterDay) const
+{
+    // The rows run newest first, so backwards their months ascend.
+    MonthSums sums;
+    for (auto it = m_rowFacts.crbegin(); it != m_rowFacts.crend(); ++it) {
+        if (it->number == 0 || it->month == 0 || it->day <= afterDay)
+            continue;
+        if (sums.empty() || sums.back().first != it->month)
+            sums.emplace_back(it->month, 0);
+        sums.back().second += it->number;
+    }
+    return sums;
+}
+
 ChartData Agent::purchasesPie() const
 {
-    QMap<qint64, qint64> sums;
-    for (const auto& row : m_purchaseData)
-        if (row.purchase->number() != 0 && row.date.isValid())
-            sums[monthKey(row.date.date())] += row.purchase->number();
-    return skippingEntries(sums, m_palette, false, [](qint64 key, qint64) { return monthLabel(int(key)); });
+    return skippingEntries(monthSums(std::numeric_limits<qint64>::min()), m_palette, false,
+                           [](qint64 key, qint64) { return monthLabel(int(key)); });
 }
 
 ChartData Agent::purchasesLast12Pie() const
@@ -345,25 +371,14 @@ ChartData Agent::purchasesLast12Pie() const
 
 ChartData Agent::purchasesLast12Pie(const QDate& today) const
 {
-    QMap<qint64, qint64> sums;
-    QDate start;
-    const qint64 firstDay = today.toJulianDay() - 365;
-    for (const auto& row : m_purchaseData) {
-        if (row.purchase->number() == 0 || !row.date.isValid())
-            continue;
-        const QDate d = row.date.date();
-        if (d.toJulianDay() <= firstDay)
-            continue;
-        sums[monthKey(d)] += row.purchase->number();
-        if (!start.isValid() || d < start)
-            start = d;
-    }
+    const MonthSums recent = monthSums(today.toJulianDay() - 365);
+    std::map<qint64, qint64> sums(recent.begin(), recent.end());
     // The line runs from the month of the first purchase up to this month, quiet
     // months included so the time axis stays even.
-    if (start.isValid()) {
-        for (QDate d(start.year(), start.month(), 1); d <= today; d = d.addMonths(1))
-            if (!sums.contains(monthKey(d)))
-                sums.insert(monthKey(d), 0);
+    if (!recent.empty()) {
+        const int first = int(recent.front().first);
+        for (QDate d(first / 100, first % 100, 1); d.isValid() && d <= today; d = d.addMonths(1))
+            sums.try_emplace(monthKey(d), 0);
     }
     return skippingEntries(sums, m_palette, true,
                            [](qint64 key, qint64 count) { return count > 0 ? monthLabel(int(key)) : QString(); });
@@ -371,10 +386,10 @@ ChartData Agent::purchasesLast12Pie(const QDate& today) const
 
 ChartData Agent::purchasesPriceAllocation() const
 {
-    QMap<qint64, qint64> sums;
-    for (const auto& row : m_purchaseData)
-        if (countsForPrices(*row.purchase))
-            sums[priceBandFor(row.purchase->price()).upper] += row.purchase->number();
+    std::map<qint64, qint64> sums;
+    for (const auto& f : m_rowFacts)
+        if (f.countsForPrices())
+            sums[priceBandFor(f.price).upper] += f.number;
     const QString money = currency();
     return skippingEntries(sums, m_palette, false, [&money](qint64 upper, qint64) {
         // Recomputing the band from its upper bound gives back the same band.

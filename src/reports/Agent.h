@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "reports/ChartData.h"
 
@@ -116,6 +117,12 @@ public:
     QString findForRulesSQL(const QList<SqlRule>& rules) const;
 
 private:
+    // What the charts read of each purchase row, kept side by side with the rows
+    // so that a chart walks plain numbers instead of the purchases themselves.
+    struct RowFacts;
+    using MonthSums = std::vector<std::pair<qint64, qint64>>;
+    MonthSums monthSums(qint64 afterDay) const;
+
     const WineList& allWines() const;
     WineList findMaturity(int code, int currentYear) const;
 
@@ -124,6 +131,7 @@ private:
     FoundWinesSource m_foundWines;
     QList<QColor> m_palette;
     QList<PurchaseRow> m_purchaseData;
+    std::vector<RowFacts> m_rowFacts;
     double m_lowestPrice = 0;
     double m_highestPrice = 0;
     double m_totalMoney = 0;
