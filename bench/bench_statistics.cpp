@@ -83,15 +83,31 @@ Fixture& fixture()
     return f;
 }
 
+void figures(Agent& agent)
+{
+    benchmark::DoNotOptimize(agent.numberOfWines());
+    benchmark::DoNotOptimize(agent.numberOfBottlesAmount());
+    benchmark::DoNotOptimize(agent.numberOfBottlesBalance());
+    benchmark::DoNotOptimize(agent.numberOfCountries());
+}
+
+void chartData(Agent& agent, const QDate& today)
+{
+    benchmark::DoNotOptimize(agent.countryPie());
+    benchmark::DoNotOptimize(agent.winetypePie());
+    benchmark::DoNotOptimize(agent.yearsPie());
+    benchmark::DoNotOptimize(agent.regionPieFor(1));
+    benchmark::DoNotOptimize(agent.typePieFor(1));
+    benchmark::DoNotOptimize(agent.purchasesPie());
+    benchmark::DoNotOptimize(agent.purchasesLast12Pie(today));
+    benchmark::DoNotOptimize(agent.purchasesPriceAllocation());
+}
+
 void BM_Figures(benchmark::State& state)
 {
     Agent& agent = fixture().agent;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(agent.numberOfWines());
-        benchmark::DoNotOptimize(agent.numberOfBottlesAmount());
-        benchmark::DoNotOptimize(agent.numberOfBottlesBalance());
-        benchmark::DoNotOptimize(agent.numberOfCountries());
-    }
+    for (auto _ : state)
+        figures(agent);
 }
 
 void BM_CollectPurchases(benchmark::State& state)
@@ -108,16 +124,8 @@ void BM_ChartData(benchmark::State& state)
     Agent& agent = fixture().agent;
     agent.collectPurchases();
     const QDate today(2017, 12, 1);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(agent.countryPie());
-        benchmark::DoNotOptimize(agent.winetypePie());
-        benchmark::DoNotOptimize(agent.yearsPie());
-        benchmark::DoNotOptimize(agent.regionPieFor(1));
-        benchmark::DoNotOptimize(agent.typePieFor(1));
-        benchmark::DoNotOptimize(agent.purchasesPie());
-        benchmark::DoNotOptimize(agent.purchasesLast12Pie(today));
-        benchmark::DoNotOptimize(agent.purchasesPriceAllocation());
-    }
+    for (auto _ : state)
+        chartData(agent, today);
 }
 
 void BM_Searches(benchmark::State& state)
@@ -138,20 +146,10 @@ void BM_AllStatistics(benchmark::State& state)
 {
     Agent& agent = fixture().agent;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(agent.numberOfWines());
-        benchmark::DoNotOptimize(agent.numberOfBottlesAmount());
-        benchmark::DoNotOptimize(agent.numberOfBottlesBalance());
-        benchmark::DoNotOptimize(agent.numberOfCountries());
+        figures(agent);
         agent.collectPurchases();
         benchmark::DoNotOptimize(agent.averageBottlePrice());
-        benchmark::DoNotOptimize(agent.countryPie());
-        benchmark::DoNotOptimize(agent.winetypePie());
-        benchmark::DoNotOptimize(agent.yearsPie());
-        benchmark::DoNotOptimize(agent.regionPieFor(1));
-        benchmark::DoNotOptimize(agent.typePieFor(1));
-        benchmark::DoNotOptimize(agent.purchasesPie());
-        benchmark::DoNotOptimize(agent.purchasesLast12Pie());
-        benchmark::DoNotOptimize(agent.purchasesPriceAllocation());
+        chartData(agent, QDate::currentDate());
     }
 }
 
