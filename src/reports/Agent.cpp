@@ -9,7 +9,9 @@
 #include "model/CellarBook.h"
 #include "model/Purchase.h"
 #include "model/Wine.h"
+#include "platform/Crayons.h"
 #include "reports/StatisticsCatalogue.h"
+#include "reports/WineInfosStatistics.h"
 
 namespace {
 
@@ -106,7 +108,11 @@ PriceBand priceBandFor(double price)
     return {upTo(1000, 100) - 100, upTo(1000, 100)};
 }
 
-Agent::Agent() = default;
+Agent::Agent()
+{
+    for (const QString& name : Crayons::names())
+        m_palette.append(Crayons::color(name));
+}
 Agent::~Agent() = default;
 
 void Agent::setCellar(const std::shared_ptr<CellarBook>& cellar)
@@ -123,6 +129,11 @@ void Agent::setInfos(const std::shared_ptr<const StatisticsCatalogue>& infos)
         m_highestPrice = 0;
     }
     m_infos = infos;
+}
+
+void Agent::setInfos(const std::shared_ptr<const WineInfos>& infos)
+{
+    setInfos(infos ? std::make_shared<const WineInfosStatistics>(infos) : nullptr);
 }
 
 void Agent::setFoundWinesSource(FoundWinesSource source)

@@ -13,6 +13,7 @@ class CellarBook;
 class Purchase;
 class StatisticsCatalogue;
 class Wine;
+class WineInfos;
 
 using WineList = QList<std::shared_ptr<Wine>>;
 
@@ -57,11 +58,12 @@ public:
     std::shared_ptr<CellarBook> cellar() const { return m_cellar; }
     // The catalogue look-ups; a new catalogue also resets the lowest and highest price.
     void setInfos(const std::shared_ptr<const StatisticsCatalogue>& infos);
+    void setInfos(const std::shared_ptr<const WineInfos>& infos);
     std::shared_ptr<const StatisticsCatalogue> infos() const { return m_infos; }
     // Without a source every wine of the cellar book counts as found.
     void setFoundWinesSource(FoundWinesSource source);
     WineList foundWines() const;
-    // The colours the charts take in turn (the named colour list, in its order).
+    // The colours the charts take in turn; the named colour list, in its order, by default.
     void setPalette(const QList<QColor>& palette) { m_palette = palette; }
     const QList<QColor>& palette() const { return m_palette; }
     void setPageroot(const QString& root) { m_pageroot = root; }

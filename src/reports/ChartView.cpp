@@ -8,10 +8,20 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "platform/Crayons.h"
+
 namespace {
-// The named colours the axes, the line and its shadow are drawn in.
-const QColor kMidnight = QColor::fromRgb(0x000080);
-const QColor kSilver = QColor::fromRgb(0xCCCCCC);
+QColor midnight()
+{
+    static const QColor colour = Crayons::color(QStringLiteral("Midnight"));
+    return colour;
+}
+
+QColor silver()
+{
+    static const QColor colour = Crayons::color(QStringLiteral("Silver"));
+    return colour;
+}
 
 // The small pictures laid over the charts, drawn here so that none can go missing.
 QImage pieFramePicture()
@@ -131,7 +141,7 @@ void ChartView::paint(QPainter& painter, const ChartLayout& layout)
     }
 
     for (const auto& axis : layout.axes)
-        painter.fillRect(toDevice(axis, height), kMidnight);
+        painter.fillRect(toDevice(axis, height), midnight());
     if (!layout.bars.isEmpty()) {
         static const QImage pattern = barPatternPicture();
         const QBrush brush(pattern);
@@ -155,8 +165,8 @@ void ChartView::paint(QPainter& painter, const ChartLayout& layout)
                 shadow.lineTo(shadowAt);
             }
         }
-        painter.strokePath(line, QPen(kMidnight, 2));
-        painter.strokePath(shadow, QPen(kSilver, 2));
+        painter.strokePath(line, QPen(midnight(), 2));
+        painter.strokePath(shadow, QPen(silver(), 2));
     }
 
     if (!layout.texts.isEmpty()) {

@@ -3,6 +3,9 @@
 #include <cmath>
 
 #include "FakeCatalogue.h"
+#include "catalogue/Country.h"
+#include "catalogue/WineInfos.h"
+#include "platform/Crayons.h"
 #include "model/CellarBook.h"
 #include "model/Purchase.h"
 #include "model/Used.h"
@@ -372,7 +375,7 @@ TEST(Agent, EmptyCellarGivesEmptyChartsAndZeroFigures)
     // No catalogue: the catalogue charts are empty rather than guessed.
     Cellar c;
     c.wine(1, 1, 1, 2000);
-    c.agent.setInfos(nullptr);
+    c.agent.setInfos(std::shared_ptr<const StatisticsCatalogue>());
     EXPECT_TRUE(c.agent.countryPie().isEmpty());
     EXPECT_EQ(c.agent.numberOfCountries(), 1);
 }
@@ -436,4 +439,44 @@ TEST(Agent, NewCellarOrCatalogueDropsOldFigures)
     c.agent.setCellar(std::make_shared<CellarBook>());
     EXPECT_TRUE(c.agent.purchaseData().isEmpty());
     EXPECT_TRUE(c.agent.purchasesPie().isEmpty());
+}
+
+TEST(Agent, ChartsOfTheRealCatalogue)
+{
+    auto infos = WineInfos::create();
+    ASSERT_GT(infos->orderedCountries().size(), 2);
+    Cellar c;
+    Agent agent;
+    agent.setCellar(c.book);
+    agent.setInfos(std::shared_ptr<const WineInfos>(infos));
+    // The default palette is the named colour list in its order.
+    const QStringList names = Crayons::names();
+    ASSERT_EQ(agent.palette().size(), names.size());
+    EXPECT_EQ(agent.palette().at(1), Crayons::color(names.at(1)));
+
+    const int withRegions = 5;
+    infos->country(withRegions)->addRegioString(QStringLiteral("North"));
+    infos->country(withRegions)->addRegioString(QStringLiteral("South"));
+    c.wine(withRegions, 2, 1, 2015);
+    c.wine(withRegions, 2, 2, 2016);
+    c.wine(2, 0, 1, 2016);
+    c.wine(60000, 60000, 60000, 2016); // nothing the catalogue knows
+    c.wine(withRegions, 60000, 1, 2016);
+
+    const ChartData countries = agent.countryPie();
+    ASSERT_EQ(countries.size(), 2);
+    EXPECT_EQ(countries[0].catalogueID, 2);
+    const auto& first = infos->orderedCountries().at(countries[0].catalogueID - 1);
+    EXPECT_EQ(countries[0].label, first->name());
+    EXPECT_EQ(countries[0].color, first->color());
+    const ChartData regions = agent.regionPieFor(withRegions);
+    ASSERT_EQ(regions.size(), 1);
+    EXPECT_EQ(regions[0].count, 2);
+    EXPECT_EQ(regions[0].label, infos->regioName(withRegions, 2));
+    EXPECT_FALSE(regions[0].label.isEmpty());
+    const ChartData types = agent.winetypePie();
+    ASSERT_EQ(types.size(), 2);
+    EXPECT_EQ(types[0].label, infos->winetypeName(1));
+    EXPECT_EQ(types[0].count, 3);
+    EXPECT_EQ(agent.numberOfCountries(), 2);
 }
