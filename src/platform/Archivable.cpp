@@ -48,6 +48,13 @@ std::shared_ptr<Archivable> ClassRegistry::create(const QString& className)
     return f();
 }
 
+ClassRegistry::Factory ClassRegistry::factory(const QString& className)
+{
+    std::lock_guard<std::mutex> g(lock());
+    auto it = table().constFind(className);
+    return it == table().constEnd() ? Factory() : it->factory;
+}
+
 bool ClassRegistry::knows(const QString& className)
 {
     std::lock_guard<std::mutex> g(lock());

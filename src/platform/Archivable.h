@@ -37,6 +37,8 @@ public:
     // (a class whose objects are always of a subclass) or a class read only.
     static void addVersion(const QString& className, int version);
     static std::shared_ptr<Archivable> create(const QString& className);
+    // The factory of a class, empty when unknown: for readers that make many objects.
+    static Factory factory(const QString& className);
     static bool knows(const QString& className);
     // The current version of a class; 0 when unknown.
     static int version(const QString& className);

@@ -261,6 +261,7 @@ std::shared_ptr<Archivable> SequentialReader::readRoot()
         const QString name = takeString();
         const qint32 version = take<qint32>();
         m_classes.append({name, version});
+        m_factories.push_back(ClassRegistry::factory(name));
         m_storedVersions.insert(name, version);
         const int current = ClassRegistry::version(name);
         if (current > 0 && version > current && m_onNewer)
@@ -361,7 +362,8 @@ void SequentialReader::ioObject(const char*, std::shared_ptr<Archivable>& object
     if (cls >= quint32(m_classes.size()))
         fail(QStringLiteral("an object names no stored class"));
     const QString& name = m_classes.at(cls).first;
-    object = ClassRegistry::create(name);
+    const auto& make = m_factories[cls];
+    object = make ? make() : nullptr;
     if (!object)
         fail(QStringLiteral("the file holds objects of the unknown class \"%1\"").arg(name));
     if (++m_depth > kMaxDepth)

@@ -98,6 +98,7 @@ private:
     int m_depth = 0;
     SequentialArchive::NewerVersionHandler m_onNewer;
     QList<QPair<QString, int>> m_classes;
+    std::vector<ClassRegistry::Factory> m_factories; // per stored class, looked up once
     QHash<QString, int> m_storedVersions;
     QList<std::shared_ptr<Archivable>> m_objects;
     QHash<QByteArray, QString> m_shared;
