@@ -146,7 +146,7 @@ TEST_F(AppFixture, EditorRoadsLoadTheSelectedWineWithArrows)
     writeCellar(database(), 3);
     MainWindowController app(options());
     ASSERT_TRUE(app.launch());
-    EXPECT_FALSE(app.action(QStringLiteral("newWine"))->isEnabled()) << "no editor yet: disabled, not a stub";
+    EXPECT_FALSE(app.action(QStringLiteral("newWine"))->isEnabled()) << "no editor yet: the action is disabled";
     EXPECT_FALSE(app.action(QStringLiteral("openPreferences"))->isEnabled());
 
     QStringList log;

@@ -44,7 +44,7 @@ private:
     QList<Entry> m_entries;
     QString m_primary;
 };
-// The spec's mutable flavour is the same value type.
+// A value type: the mutable flavour is the same class.
 using ABMutableMultiValue = ABMultiValue;
 
 Q_DECLARE_METATYPE(ABMultiValue)
