@@ -5,6 +5,7 @@
 #include "app/DataFolder.h"
 #include "app/MessageWindow.h"
 #include "app/SearchView.h"
+#include "app/WineBrowser.h"
 #include "app/WineListModel.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/WineInfos.h"
@@ -315,6 +316,13 @@ void MainWindowController::buildWindow()
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->setSizes({220, 880});
+    // The browser is a band of short columns above the list.
+    m_ui->browserSplitter->setStretchFactor(0, 0);
+    m_ui->browserSplitter->setStretchFactor(1, 1);
+    m_ui->browserSplitter->setSizes({160, 540});
+    connect(m_ui->wineBrowser, &WineBrowser::browsed, this, [this] {
+        runAction(QStringLiteral("browseWines"), [this] { showBrowsedWines(); });
+    });
     m_window->installEventFilter(this);
     if (auto* qt = dynamic_cast<QtDialogs*>(&Dialogs::instance()))
         qt->setParent(m_window);
@@ -330,6 +338,8 @@ void MainWindowController::buildWindow()
     table->setColumnWidth(WineListModel::ZuzIcon, 24);
     table->setColumnWidth(WineListModel::Name, 260);
     table->setColumnWidth(WineListModel::Winery, 160);
+    table->setColumnWidth(WineListModel::CountryName, 110);
+    table->setColumnWidth(WineListModel::RegioName, 130);
     // Sorting happens only on a click on a header, never on the initial load.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     connect(table, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { winelistDoubleclick(i.row()); });
@@ -420,6 +430,13 @@ void MainWindowController::buildMenus()
         if (e.toolbar)
             m_ui->toolBar->addAction(action);
     }
+    auto* showBrowser = new QAction(localized("Show Browser"), m_window);
+    showBrowser->setObjectName(QStringLiteral("showBrowser"));
+    showBrowser->setCheckable(true);
+    showBrowser->setChecked(true);
+    connect(showBrowser, &QAction::toggled, this, [this](bool on) { setBrowserShown(on); });
+    m_ui->menuBar->addMenu(localized("View"))->addAction(showBrowser);
+    m_ui->toolBar->addAction(showBrowser);
     updateActions();
 }
 
@@ -512,6 +529,7 @@ const QList<std::shared_ptr<Wine>>& MainWindowController::foundWines() const
 
 void MainWindowController::setFoundWines(QList<std::shared_ptr<Wine>> wines)
 {
+    m_ui->wineBrowser->setWines(wines);
     m_model->setWines(std::move(wines));
     updateCount();
     updateActions();
@@ -520,7 +538,35 @@ void MainWindowController::setFoundWines(QList<std::shared_ptr<Wine>> wines)
 void MainWindowController::addFoundWines(const std::shared_ptr<Wine>& wine)
 {
     m_model->append(wine);
+    m_ui->wineBrowser->appendWine(wine);
     updateCount();
+}
+
+WineBrowser* MainWindowController::wineBrowser() const
+{
+    return m_ui ? m_ui->wineBrowser : nullptr;
+}
+
+void MainWindowController::showBrowsedWines()
+{
+    m_model->setWines(m_ui->wineBrowser->matchingWines());
+    // The narrowed list keeps the order the user sorted by.
+    const QHeaderView* header = m_ui->wineTable->horizontalHeader();
+    if (header->sortIndicatorSection() >= 0)
+        m_model->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    updateCount();
+    updateActions();
+}
+
+void MainWindowController::setBrowserShown(bool shown)
+{
+    WineBrowser* browser = m_ui->wineBrowser;
+    browser->setVisible(shown);
+    // A hidden browser must not narrow the list unseen.
+    if (!shown && browser->isNarrowing()) {
+        browser->reset();
+        showBrowsedWines();
+    }
 }
 
 QList<std::shared_ptr<Wine>> MainWindowController::selectedWines() const
@@ -744,6 +790,7 @@ bool MainWindowController::deleteTHEWine(const std::shared_ptr<Wine>& wine)
     const int row = m_model->rowOf(wine.get());
     m_book->removeWine(wine.get());
     m_model->remove(wine.get());
+    m_ui->wineBrowser->removeWine(wine.get());
     setDBasChanged();
     updateCount();
     if (m_editor) {

@@ -22,6 +22,7 @@ class QTableView;
 class SearchView;
 class Settings;
 class Wine;
+class WineBrowser;
 class WineListModel;
 namespace Ui {
 class MainWindow;
@@ -72,11 +73,13 @@ public:
     QMainWindow* window() const { return m_window; }
     QTableView* wineTable() const;
     const QList<std::shared_ptr<Wine>>& foundWines() const;
+    // Shows these wines; the browser takes them as what it narrows, back at "All".
     void setFoundWines(QList<std::shared_ptr<Wine>> wines);
     void addFoundWines(const std::shared_ptr<Wine>& wine);
     // The wines of the selected rows, in row order.
     QList<std::shared_ptr<Wine>> selectedWines() const;
     WineListModel* wineListModel() const { return m_model; }
+    WineBrowser* wineBrowser() const;
     // True when the cellar file existed but could not be read: it is then never written.
     bool loadFailed() const { return m_loadFailed; }
 
@@ -205,6 +208,9 @@ private:
     void buildOutline();
     void updateActions();
     void updateCount();
+    // Shows the wines that the browser's choices leave.
+    void showBrowsedWines();
+    void setBrowserShown(bool shown);
     bool setEditorController();
     void loadIntoEditor(const std::shared_ptr<Wine>& wine, bool arrows);
     void updateEditorArrows(const Wine* wine);

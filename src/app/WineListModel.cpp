@@ -16,6 +16,12 @@ QVariant sortKey(const Wine& w, int column)
         return int(w.year());
     case WineListModel::Winery:
         return w.vineyardName();
+    case WineListModel::CountryName:
+        return w.countryName();
+    case WineListModel::RegioName:
+        return w.regioName();
+    case WineListModel::TypeName:
+        return w.typeName();
     case WineListModel::Grape:
         return w.grapeName();
     case WineListModel::Stock:
@@ -46,7 +52,8 @@ QString yearText(quint16 year)
 
 QString WineListModel::columnIdentifier(int column)
 {
-    static const char* const ids[ColumnCount] = {"zuzIcon", "winename", "year", "winery", "grape",
+    static const char* const ids[ColumnCount] = {"zuzIcon", "winename", "year", "winery", "countryName",
+                                                 "regioName", "typeName", "grape",
                                                  "stockbalance", "points", "score", "price", "value",
                                                  "from", "to", "location"};
     return column >= 0 && column < ColumnCount ? QLatin1String(ids[column]) : QString();
@@ -123,6 +130,9 @@ QVariant WineListModel::data(const QModelIndex& index, int role) const
         switch (index.column()) {
         case Name:
         case Winery:
+        case CountryName:
+        case RegioName:
+        case TypeName:
         case Grape:
         case Location:
             return QVariant();
@@ -135,14 +145,16 @@ QVariant WineListModel::data(const QModelIndex& index, int role) const
     switch (index.column()) {
     case ZuzIcon:
         return w.idbhome() ? Strings::tr(QStringLiteral("online")) : QString();
-    case Name:
-        return w.winename();
     case Vintage:
         return w.yearName();
+    case Name: // the texts are shown as they sort
     case Winery:
-        return w.vineyardName();
+    case CountryName:
+    case RegioName:
+    case TypeName:
     case Grape:
-        return w.grapeName();
+    case Location:
+        return sortKey(w, index.column());
     case Stock:
         return int(w.stockbalance());
     case Points:
@@ -157,8 +169,6 @@ QVariant WineListModel::data(const QModelIndex& index, int role) const
         return yearText(w.from());
     case DrinkTo:
         return yearText(w.to());
-    case Location:
-        return w.locationString();
     }
     return {};
 }
@@ -167,7 +177,8 @@ QVariant WineListModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const titles[ColumnCount] = {"", "Name", "Vintage", "Winery", "Grape", "Stock", "Points",
+    static const char* const titles[ColumnCount] = {"", "Name", "Vintage", "Winery", "Country", "Region", "Type",
+                                                    "Grape", "Stock", "Points",
                                                     "Score", "Price", "Value", "From", "To", "Location"};
     if (section < 0 || section >= ColumnCount)
         return {};

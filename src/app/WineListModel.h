@@ -15,6 +15,9 @@ public:
         Name,
         Vintage,
         Winery,
+        CountryName, // names from the catalogue, empty when unset or unknown
+        RegioName,
+        TypeName,
         Grape,
         Stock,
         Points,
