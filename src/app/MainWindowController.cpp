@@ -10,6 +10,7 @@
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/WineInfos.h"
 #include "model/BottleIdentifier.h"
+#include "reports/Agent.h"
 #include "reports/BarcodeImages.h"
 #include "model/KVNAddress.h"
 #include "model/CellarBook.h"
@@ -302,7 +303,14 @@ void MainWindowController::saveAddressBookIfNeeded()
         report(localized("The address book could not be saved."), m_addressBook->lastError());
 }
 
-void MainWindowController::createReportObjects() {}
+void MainWindowController::createReportObjects()
+{
+    m_agent = std::make_unique<Agent>();
+    m_agent->setCellar(m_book);
+    m_agent->setInfos(std::shared_ptr<const WineInfos>(m_book->wineInfos()));
+    // The statistics of reports count what the main window shows.
+    m_agent->setFoundWinesSource([this] { return foundWines(); });
+}
 
 // ---- the window
 

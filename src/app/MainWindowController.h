@@ -9,6 +9,7 @@
 #include <memory>
 
 class AddressBook;
+class Agent;
 class WineInfos;
 
 class BottleIdentifier;
@@ -66,6 +67,8 @@ public:
     std::shared_ptr<CellarBook> cellarBook() const { return m_book; }
     std::shared_ptr<WineInfos> wineInfos() const;
     AddressBook* addressBook() const { return m_addressBook.get(); }
+    // The statistics of the cellar, made at launch.
+    Agent* agent() const { return m_agent.get(); }
     // The data folder relative to the home folder, and as an absolute path.
     QString rootPath() const;
     QString dataPath() const;
@@ -232,6 +235,7 @@ private:
     QStringList m_clients;
     std::shared_ptr<CellarBook> m_book;
     std::unique_ptr<AddressBook> m_addressBook;
+    std::unique_ptr<Agent> m_agent;
     std::shared_ptr<WineInfos> m_separateCatalogue; // "Wine Info DB.kvwi", when present
     bool m_changed = false;
     bool m_infosChanged = false;

@@ -71,3 +71,19 @@ TEST_F(AppFixture, SeparateCatalogueFileIsUsedAndADamagedOneIsLeftAlone)
     EXPECT_EQ(bytesOf(kvwi), QByteArray("not a catalogue"));
     app.applicationShouldTerminate(false);
 }
+
+#include "reports/Agent.h"
+
+TEST_F(AppFixture, StatisticsCountTheCellarAndTheWinesTheWindowShows)
+{
+    writeCellar(database(), 7);
+    MainWindowController app(options());
+    ASSERT_TRUE(app.launch());
+    ASSERT_TRUE(app.agent());
+    EXPECT_EQ(app.agent()->numberOfWines(), 7);
+    EXPECT_EQ(app.agent()->foundWines().size(), 7);
+    app.setFoundWines({app.cellarBook()->wines().first()});
+    EXPECT_EQ(app.agent()->foundWines().size(), 1) << "reports count the found wines";
+    EXPECT_EQ(app.agent()->numberOfWines(), 7) << "the report-wide count stays all wines";
+    app.applicationShouldTerminate(false);
+}
