@@ -8,6 +8,11 @@ target="${1:?name of a fuzz target, e.g. fuzz_archive}"
 seconds="${2:-120}"
 build="$here/build-fuzz"
 bash "$here/scripts/setup.sh"
+# Fuzzing needs clang with libFuzzer; the everyday build does not.
+if ! command -v clang++ >/dev/null 2>&1; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get install -y --no-install-recommends clang
+fi
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKELVAN_FUZZ=ON -DKELVAN_BUILD_TESTS=OFF -DKELVAN_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION"

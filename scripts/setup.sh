@@ -2,7 +2,7 @@
 # Installs the Debian packages Kelvan needs to build, run and test. Safe to run again.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build ccache pkg-config clang
+  build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libqt6svg6-dev
   qt6-translations-l10n libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
