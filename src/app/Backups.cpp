@@ -22,9 +22,8 @@ QString suffix(Kind kind)
     return {};
 }
 
-bool isDue(const QString& folder, Kind kind, const QDateTime& now, qint64 days)
+bool olderThan(const std::optional<QDateTime>& last, const QDateTime& now, qint64 days)
 {
-    const auto last = lastBackup(folder, kind);
     return !last || last->secsTo(now) > days * 24 * 3600;
 }
 }
@@ -49,6 +48,17 @@ std::optional<QDateTime> lastBackup(const QString& folder, Kind kind)
     return newest;
 }
 
+std::optional<QDateTime> lastBackup(const QString& folder)
+{
+    std::optional<QDateTime> newest;
+    for (Kind kind : {Kind::Sequential, Kind::Keyed, Kind::KeyedXml}) {
+        const auto last = lastBackup(folder, kind);
+        if (last && (!newest || *last > *newest))
+            newest = last;
+    }
+    return newest;
+}
+
 QString saveKeyed(const CellarBook& book, const QString& path, bool xml)
 {
     return CellarDatabase::saveKeyed(book, path, xml ? CellarDatabase::KeyedForm::Xml : CellarDatabase::KeyedForm::Binary);
@@ -64,13 +74,15 @@ Result writeDue(const CellarBook& book, const QString& folder, const QDateTime& 
             result.errors.append(error);
     };
     const QDir dir(folder);
-    if (isDue(folder, Kind::Keyed, now, KeyedAfterDays)) {
+    // Taken once, before this quit's own backups count.
+    const auto last = lastBackup(folder);
+    if (olderThan(last, now, KeyedAfterDays)) {
         const QString keyed = dir.filePath(fileName(Kind::Keyed, now));
         record(keyed, saveKeyed(book, keyed, false));
         const QString copy = dir.filePath(fileName(Kind::Sequential, now));
         record(copy, CellarDatabase::save(book, copy));
     }
-    if (isDue(folder, Kind::KeyedXml, now, XmlAfterDays)) {
+    if (olderThan(last, now, XmlAfterDays)) {
         const QString xml = dir.filePath(fileName(Kind::KeyedXml, now));
         record(xml, saveKeyed(book, xml, true));
     }

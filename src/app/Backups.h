@@ -15,14 +15,16 @@ enum class Kind {
     KeyedXml,   // "DaDirad <stamp>.kvxml": the keyed archive in readable XML
 };
 
-// A keyed archive and a sequential copy once the last keyed backup is more than
-// this many days old; an XML keyed archive once the last one of those is older than the second.
+// A keyed archive and a sequential copy once the last backup, of whatever kind, is
+// more than this many days old; also an XML keyed archive once it is older than the second.
 inline constexpr qint64 KeyedAfterDays = 4;
 inline constexpr qint64 XmlAfterDays = 16;
 
 QString fileName(Kind kind, const QDateTime& when);
 // The time of the newest backup of that kind in the folder, read from the file names.
 std::optional<QDateTime> lastBackup(const QString& folder, Kind kind);
+// The time of the newest dated backup of any kind: what decides which are due.
+std::optional<QDateTime> lastBackup(const QString& folder);
 
 struct Result {
     QStringList written; // paths

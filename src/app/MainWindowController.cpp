@@ -22,7 +22,10 @@
 #include "platform/Log.h"
 #include "platform/Settings.h"
 #include "platform/Strings.h"
+#include "exchange/online/ZuzProtocol.h"
+#include "exchange/online/ZuzTransport.h"
 #include "platform/addressbook/ABPerson.h"
+#include "platform/addressbook/ABSearchElement.h"
 #include "platform/addressbook/AddressBook.h"
 #include "platform/addressbook/CellarAddressBook.h"
 #include "ui_MainWindow.h"
@@ -350,12 +353,16 @@ void MainWindowController::buildWindow()
     table->setColumnWidth(WineListModel::RegioName, 130);
     // Sorting happens only on a click on a header, never on the initial load.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    connect(table, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { winelistDoubleclick(i.row()); });
+    connect(table, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
+        runAction(QStringLiteral("winelistDoubleclick"), [this, row = i.row()] { winelistDoubleclick(row); });
+    });
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateActions(); });
 
-    connect(m_ui->addRuleButton, &QPushButton::clicked, this, [this] { addSearchRule(); });
+    connect(m_ui->addRuleButton, &QPushButton::clicked, this,
+            [this] { runAction(QStringLiteral("addSearchRule"), [this] { addSearchRule(); }); });
     connect(m_ui->findButton, &QPushButton::clicked, this, [this] { runAction(QStringLiteral("findWines"), [this] { findWines(); }); });
-    connect(m_ui->showAllButton, &QPushButton::clicked, this, [this] { showAllWines(); });
+    connect(m_ui->showAllButton, &QPushButton::clicked, this,
+            [this] { runAction(QStringLiteral("showAllWines"), [this] { showAllWines(); }); });
     connect(m_ui->groupOutline, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!item)
             return;
@@ -371,7 +378,7 @@ void MainWindowController::buildWindow()
         };
         if (m_outline)
             if (auto hit = find(m_outline))
-                showGroup(hit);
+                runAction(QStringLiteral("showGroup"), [this, hit] { showGroup(hit); });
     });
     buildMenus();
 }
@@ -442,7 +449,8 @@ void MainWindowController::buildMenus()
     showBrowser->setObjectName(QStringLiteral("showBrowser"));
     showBrowser->setCheckable(true);
     showBrowser->setChecked(true);
-    connect(showBrowser, &QAction::toggled, this, [this](bool on) { setBrowserShown(on); });
+    connect(showBrowser, &QAction::toggled, this,
+            [this](bool on) { runAction(QStringLiteral("showBrowser"), [this, on] { setBrowserShown(on); }); });
     m_ui->menuBar->addMenu(localized("View"))->addAction(showBrowser);
     m_ui->toolBar->addAction(showBrowser);
     updateActions();
@@ -802,10 +810,10 @@ bool MainWindowController::deleteTHEWine(const std::shared_ptr<Wine>& wine)
     setDBasChanged();
     updateCount();
     if (m_editor) {
-        if (m_model->rowCount() > 0) {
-            const int next = qBound(0, row, m_model->rowCount() - 1);
-            selectRow(next);
-            loadIntoEditor(m_model->wineAt(next), true);
+        // The row that followed the deleted wine now has its place; after the last one, a new wine.
+        if (row >= 0 && row < m_model->rowCount()) {
+            selectRow(row);
+            loadIntoEditor(m_model->wineAt(row), true);
         } else {
             m_editor->newWine();
         }
@@ -845,6 +853,39 @@ void MainWindowController::setUName(const QString& s)
     m_settings.uName = s;
     if (m_book)
         m_book->setAuthor(m_settings.uFirstName + QLatin1Char(' ') + s);
+}
+
+quint32 MainWindowController::userID()
+{
+    if (!m_book)
+        return 0;
+    if (m_book->iDBuserID() != 0 || !m_store)
+        return m_book->iDBuserID();
+    // The identity as the user set it in this run, not as last written at quit.
+    ZuzTransport transport(ZuzTransport::serverFromSettings(*m_store));
+    const auto reply = transport.sendToZUZ(ZuzProtocol::addUserQuery(
+        {m_settings.uFirstName, m_settings.uName, m_settings.uEmail, m_settings.uLanguage}));
+    const quint32 id = reply ? ZuzProtocol::userIDFromReply(*reply) : 0;
+    if (id != 0) {
+        m_book->setIDBuserID(id);
+        // Kept with the cellar, so the user is registered only once.
+        setDBasChanged();
+    }
+    return id;
+}
+
+QString MainWindowController::addressSearch(const QString& text) const
+{
+    if (text.isEmpty() || !m_addressBook)
+        return {};
+    std::vector<ABSearchElement> either;
+    either.push_back(ABPerson::searchElementForProperty(kABAddressProperty, kABAddressWorkLabel, kABAddressCityKey,
+                                                        text, ABSearchComparison::ContainsSubStringCaseInsensitive));
+    either.push_back(ABPerson::searchElementForProperty(kABOrganizationProperty, {}, {}, text,
+                                                        ABSearchComparison::ContainsSubStringCaseInsensitive));
+    const auto found = m_addressBook->recordsMatchingSearchElement(
+        ABSearchElement::searchElementForConjunction(ABSearchConjunction::Or, std::move(either)));
+    return found.isEmpty() ? QString() : found.first()->uniqueId();
 }
 
 void MainWindowController::saveToDB()

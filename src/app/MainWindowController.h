@@ -137,6 +137,12 @@ public:
     quint16 displayModeUBIDlist() const { return m_settings.displayModeUBIDlist; }
     void setDisplayModeUBIDlist(quint16 mode) { m_settings.displayModeUBIDlist = mode; }
     void setRssReaderAsClosed() { m_settings.isRSSReaderOpen = false; }
+    // The user's ID in the online database; registers the user first while the
+    // cellar has none and keeps the ID answered. 0 when that did not succeed.
+    quint32 userID();
+    // The unique ID of the first person whose work-address city or organization
+    // contains the text, letter case ignored; empty for an empty text or none.
+    QString addressSearch(const QString& text) const;
     // A setter stores what it is given; the getter replaces a 0 by the default, as reading does.
 #define KV_INT_SETTING(name, setter, def)                                                  \
     int name() const { return m_settings.name == 0 ? def : m_settings.name; }              \
