@@ -22,9 +22,11 @@ QString suffix(Kind kind)
     return {};
 }
 
+// A backup dated after now was written while the clock was wrong: it must not
+// hold back every backup until that date comes.
 bool olderThan(const std::optional<QDateTime>& last, const QDateTime& now, qint64 days)
 {
-    return !last || last->secsTo(now) > days * 24 * 3600;
+    return !last || *last > now || last->secsTo(now) > days * 24 * 3600;
 }
 }
 

@@ -84,6 +84,21 @@ TEST_F(AppFixture, TheNewestBackupOfAnyKindDecidesWhichAreDue)
     EXPECT_EQ(Backups::lastBackup(backups), clock.addDays(-2));
 }
 
+TEST_F(AppFixture, ABackupDatedInTheFutureDoesNotHoldBackNewOnes)
+{
+    writeCellar(database(), 2);
+    const QString backups = product() + QStringLiteral("/Backups");
+    QDir().mkpath(backups);
+    // Written once while the clock was a month ahead.
+    ASSERT_TRUE(AtomicFile::write(backups + QLatin1Char('/') + Backups::fileName(Backups::Kind::Keyed, clock.addDays(30)), "x").isEmpty());
+    MainWindowController app(options());
+    ASSERT_TRUE(app.launch());
+    app.setDBasChanged();
+    ASSERT_TRUE(app.applicationShouldTerminate());
+    EXPECT_TRUE(QFileInfo::exists(backups + QLatin1Char('/') + Backups::fileName(Backups::Kind::Keyed, clock)));
+    EXPECT_TRUE(QFileInfo::exists(backups + QLatin1Char('/') + Backups::fileName(Backups::Kind::KeyedXml, clock)));
+}
+
 TEST_F(AppFixture, AddressSearchMatchesWorkCityOrOrganizationIgnoringCase)
 {
     LaunchOptions o = options();
