@@ -16,6 +16,7 @@
 #include "platform/Coder.h"
 #include "platform/Log.h"
 #include <QSet>
+#include <functional>
 #include <limits>
 #include <mutex>
 
@@ -351,9 +352,9 @@ bool CellarBook::nextTagNumber(const QString& wineName, const TagQuestions& ask,
             m_numoraCounter = candidate + 1;
             return true;
         }
+        // One arg() call: a "%2" in the wine's name must stay as typed.
         const QString message = QStringLiteral("Can't create bottle ID for '%1'.\nThe ID '%2' isn't free.")
-                                    .arg(wineName)
-                                    .arg(candidate);
+                                    .arg(wineName, QString::number(candidate));
         if (ask.alert)
             ask.alert(QStringLiteral("Error!"), message);
         const std::optional<quint32> start =
@@ -483,13 +484,10 @@ QString CellarBook::ubidTableForWine(const Wine* wine) const
 {
     QString s;
     for (const auto& t : bottlesForWineUnused(wine))
-        s += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
-                 .arg(t->ubid())
-                 .arg(t->rackname())
-                 .arg(t->x())
-                 .arg(t->y())
-                 .arg(t->z())
-                 .arg(t->comment());
+        s += QStringList{QString::number(t->ubid()), t->rackname(), QString::number(t->x()),
+                         QString::number(t->y()), QString::number(t->z()), t->comment()}
+                 .join(QLatin1Char('\t'))
+            + QLatin1Char('\n');
     return s;
 }
 
@@ -521,10 +519,20 @@ void CellarBook::removeInternAddress(const QString& uID)
 {
     const auto before = m_addresses.size();
     m_addresses.removeIf([&uID](const std::shared_ptr<KVNAddress>& a) { return a->uID() == uID; });
-    Log::line(QStringLiteral("CellarBook removeInternAddress %1: %2 removed").arg(uID).arg(before - m_addresses.size()));
+    Log::line(QStringLiteral("CellarBook removeInternAddress %1: %2 removed").arg(uID, QString::number(before - m_addresses.size())));
 }
 
 // ---------------------------------------------------------------- archive
+
+namespace {
+// Lifts a counter to the highest ID its records carry.
+template <class T, class Getter>
+void raiseToHighest(quint32& counter, const QList<std::shared_ptr<T>>& records, Getter id)
+{
+    for (const auto& r : records)
+        counter = qMax(counter, quint32(std::invoke(id, *r)));
+}
+}
 
 // Version 7 had no review pick list of scales ("outofs") and no online user ID.
 void CellarBook::archive(Coder& c)
@@ -577,10 +585,15 @@ void CellarBook::archive(Coder& c)
         if (!m_wineInfos)
             m_wineInfos = WineInfos::create();
         // A damaged file must not make the counters hand out an ID again.
-        for (const auto& w : m_wines)
-            m_wineCounter = qMax(m_wineCounter, w->wineID());
-        for (const auto& t : m_numoraTags)
-            m_identifierCounter = qMax(m_identifierCounter, t->identifierID());
+        raiseToHighest(m_wineCounter, m_wines, &Wine::wineID);
+        raiseToHighest(m_identifierCounter, m_numoraTags, &BottleIdentifier::identifierID);
+        raiseToHighest(m_grapeCounter, m_grapes, &Grape::entryID);
+        raiseToHighest(m_odourCounter, m_odours, &Odour::entryID);
+        raiseToHighest(m_tasteCounter, m_tastes, &Taste::entryID);
+        raiseToHighest(m_rackCounter, m_racks, &Rack::rackID);
+        for (const auto& d : m_depots)
+            if (d->depotID() > 0)
+                m_depotCounter = qMax(m_depotCounter, quint32(d->depotID()));
     }
 }
 

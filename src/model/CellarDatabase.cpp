@@ -22,9 +22,7 @@ LoadResult loadBytes(const QByteArray& bytes, const QString& name, const Version
             else
                 alert(QStringLiteral("Wrong database version! Your application is not the latest version. "
                                      "(%1: database = %2 , class = %3)")
-                          .arg(cls)
-                          .arg(stored)
-                          .arg(current));
+                          .arg(cls, QString::number(stored), QString::number(current)));
         };
         auto root = KeyedArchive::looksLikeKeyedArchive(bytes) ? KeyedArchive::read(bytes, onNewer)
                                                                : SequentialArchive::read(bytes, onNewer);

@@ -8,6 +8,8 @@
 #include "model/Used.h"
 #include "model/VocabularyEntry.h"
 #include "catalogue/Appelation.h"
+#include "catalogue/Country.h"
+#include "catalogue/WineType.h"
 #include "catalogue/WineInfos.h"
 #include "platform/richtext/RichText.h"
 #include "platform/Coder.h"
@@ -157,6 +159,20 @@ QString Wine::maturityIconName() const
     return v == 9 ? QString() : QStringLiteral("maturity%1").arg(v);
 }
 
+QString Wine::typeIconName() const
+{
+    const WineInfos* infos = wineInfos();
+    const auto type = infos && m_type != 0 ? infos->winetype(m_type) : nullptr;
+    return type ? type->image() : QString();
+}
+
+QString Wine::countryIconName() const
+{
+    const WineInfos* infos = wineInfos();
+    const auto country = infos && m_country != 0 ? infos->country(m_country) : nullptr;
+    return country ? country->flag() : QString();
+}
+
 QString Wine::yearName() const
 {
     return m_year == 0 ? QStringLiteral("n/a") : QString::number(m_year);
@@ -268,7 +284,8 @@ QString Wine::locationsString() const
         return {};
     QStringList parts;
     for (const auto& p : g_cellarBook->rackZuordForWine(this))
-        parts << QStringLiteral("%1 (%2/%3): %4").arg(p->rackName()).arg(p->x()).arg(p->y()).arg(p->n());
+        parts << QStringLiteral("%1 (%2/%3): %4")
+                     .arg(p->rackName(), QString::number(p->x()), QString::number(p->y()), QString::number(p->n()));
     return parts.join(QStringLiteral(", "));
 }
 

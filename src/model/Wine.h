@@ -190,6 +190,9 @@ public:
     int maturityValue() const;
     // The picture name of maturityValue; empty when the window is unset.
     QString maturityIconName() const;
+    // The picture names of the wine's type and of its country's flag; empty when unset or unknown.
+    QString typeIconName() const;
+    QString countryIconName() const;
     // The vintage as "%d", "n/a" for 0.
     QString yearName() const;
     // The comment as plain text, and its first 50 characters.

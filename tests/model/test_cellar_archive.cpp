@@ -239,3 +239,25 @@ TEST(CellarArchive, DamagedKeyedBackupsAreRefused)
         EXPECT_TRUE(result.error.contains("b.kvkeyed"));
     }
 }
+
+TEST(CellarArchive, CountersReadBelowStoredIDsAreLiftedSoNoIDIsIssuedTwice)
+{
+    auto book = CellarBook::createNew();
+    // Records whose IDs lie above the counters, as a damaged or hand-edited file may hold.
+    book->grapes().first()->setGrapeID(900);
+    book->odours().first()->setOdourID(901);
+    book->tastes().first()->setTasteID(902);
+    book->depots().first()->setDepotID(903);
+    book->racks().first()->setRackID(904);
+    auto back = roundTrip(*book);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->addGrapeString(QStringLiteral("Kerner"))->grapeID(), 901u);
+    EXPECT_EQ(back->addOdourString(QStringLiteral("Tar"))->odourID(), 902u);
+    EXPECT_EQ(back->addTasteString(QStringLiteral("Chewy"))->tasteID(), 903u);
+    auto depot = std::make_shared<Depot>();
+    ASSERT_TRUE(back->addDepot(depot));
+    EXPECT_EQ(depot->depotID(), 904);
+    auto rack = std::make_shared<Rack>();
+    ASSERT_TRUE(back->addRack(rack));
+    EXPECT_EQ(rack->rackID(), 905u);
+}

@@ -345,3 +345,35 @@ TEST(CellarBook, AromaListIsInTreeOrderAndNamesAreNotOverwritten)
     EXPECT_EQ(cherry->name(), QStringLiteral("Cherry"));
     EXPECT_EQ(cherry->listImage(), QStringLiteral("Aroma_Cherry"));
 }
+
+TEST(CellarBook, PercentSignsInUserTextsStayAsTyped)
+{
+    auto book = CellarBook::createNew();
+    Wine::setCellarBook(book.get());
+    auto w = wineWithBottles(*book, 0);
+    w->setWinename(QStringLiteral("Cuvée 100%2"));
+    book->racks().first()->setName(QStringLiteral("Rack %3 %6"));
+    auto place = std::make_shared<RackZuord>();
+    place->setWine(w);
+    place->setRack(book->racks().first());
+    place->setX(2);
+    place->setY(5);
+    place->setN(7);
+    book->addRackZuord(place);
+    EXPECT_EQ(w->locationsString(), QStringLiteral("Wine Cellar/Rack %3 %6 (2/5): 7"));
+
+    RecordedQuestions ask;
+    auto tags = book->addTagForWine(w, place, 1, ask.questions());
+    ASSERT_EQ(tags.size(), 1);
+    tags[0]->setX(1);
+    tags[0]->setY(2);
+    tags[0]->setZ(3);
+    tags[0]->setComment(QStringLiteral("50%1 off"));
+    EXPECT_EQ(book->ubidTableForWine(w.get()), QStringLiteral("1\tWine Cellar/Rack %3 %6\t1\t2\t3\t50%1 off\n"));
+
+    book->setNumoraCounter(1);
+    EXPECT_TRUE(book->addTagForWine(w, place, 1, ask.questions()).isEmpty());
+    ASSERT_EQ(ask.alerts.size(), 1);
+    EXPECT_EQ(ask.alerts.first(), QStringLiteral("Error!|Can't create bottle ID for 'Cuvée 100%2'.\nThe ID '1' isn't free."));
+    Wine::setCellarBook(nullptr);
+}

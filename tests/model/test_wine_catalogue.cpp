@@ -2,6 +2,7 @@
 
 #include "catalogue/Country.h"
 #include "catalogue/WineInfos.h"
+#include "catalogue/WineType.h"
 #include "model/CellarDatabase.h"
 #include "platform/richtext/RichText.h"
 #include "support/CellarGenerator.h"
@@ -51,4 +52,27 @@ TEST(WineCatalogue, CommentIsRichTextAndOldPlainCommentsStillRead)
     Wine old;
     old.setComment(QStringLiteral("Stored as a plain string, long before rich text came along").toUtf8());
     EXPECT_EQ(old.commentShort(), QStringLiteral("Stored as a plain string, long before rich text ca"));
+}
+
+TEST(WineCatalogue, TypeAndCountryPictureNames)
+{
+    auto book = CellarBook::createNew();
+    Wine::setCellarBook(book.get());
+    const auto infos = book->wineInfos();
+    Wine w;
+    EXPECT_TRUE(w.typeIconName().isEmpty()) << "type unset";
+    EXPECT_TRUE(w.countryIconName().isEmpty()) << "country unset";
+    const quint16 france = quint16(infos->findCountryIDForISO3alpha(QStringLiteral("FRA")));
+    ASSERT_GT(france, 0);
+    w.setCountry(france);
+    w.setType(2);
+    ASSERT_TRUE(infos->winetype(2));
+    infos->winetype(2)->setImage(QStringLiteral("TypeRose"));
+    EXPECT_EQ(w.typeIconName(), QStringLiteral("TypeRose"));
+    EXPECT_EQ(w.countryIconName(), QStringLiteral("Flag%1_18").arg(france));
+    w.setCountry(60000);
+    w.setType(60000);
+    EXPECT_TRUE(w.typeIconName().isEmpty()) << "out of range";
+    EXPECT_TRUE(w.countryIconName().isEmpty());
+    Wine::setCellarBook(nullptr);
 }
