@@ -13,6 +13,9 @@ class BottleIdentifier : public Archivable {
 public:
     static constexpr int Version = 1;
     BottleIdentifier();
+    // Without the current date, for the archive reader to fill.
+    enum BlankTag { Blank };
+    explicit BottleIdentifier(BlankTag) {}
     QString className() const override { return QStringLiteral("BottleIdentifier"); }
     void archive(Coder& c) override;
 

@@ -607,8 +607,10 @@ void registerModelClasses()
         registerArchivable<CellarBook>(QStringLiteral("CellarBook"), CellarBook::Version);
         ClassRegistry::add(QStringLiteral("Wine"), Wine::Version,
                            [] { return std::static_pointer_cast<Archivable>(std::make_shared<Wine>(Wine::Blank)); });
-        registerArchivable<Purchase>(QStringLiteral("Purchase"), Purchase::Version);
-        registerArchivable<Used>(QStringLiteral("Used"), Used::Version);
+        ClassRegistry::add(QStringLiteral("Purchase"), Purchase::Version,
+                           [] { return std::static_pointer_cast<Archivable>(std::make_shared<Purchase>(Purchase::Blank)); });
+        ClassRegistry::add(QStringLiteral("Used"), Used::Version,
+                           [] { return std::static_pointer_cast<Archivable>(std::make_shared<Used>(Used::Blank)); });
         registerArchivable<Review>(QStringLiteral("Review"), Review::Version);
         registerArchivable<WineAroma>(QStringLiteral("WineAroma"), WineAroma::Version);
         registerArchivable<Taste>(QStringLiteral("Taste"), Taste::Version);
@@ -621,7 +623,8 @@ void registerModelClasses()
         registerArchivable<Rack>(QStringLiteral("Rack"), Rack::Version);
         registerArchivable<RackZuord>(QStringLiteral("RackZuord"), RackZuord::Version);
         registerArchivable<Group>(QStringLiteral("Group"), Group::Version);
-        registerArchivable<BottleIdentifier>(QStringLiteral("BottleIdentifier"), BottleIdentifier::Version);
+        ClassRegistry::add(QStringLiteral("BottleIdentifier"), BottleIdentifier::Version,
+                           [] { return std::static_pointer_cast<Archivable>(std::make_shared<BottleIdentifier>(BottleIdentifier::Blank)); });
         registerArchivable<KVNAddress>(QStringLiteral("KVNAddress"), KVNAddress::Version);
     });
 }

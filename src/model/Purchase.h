@@ -8,6 +8,9 @@ class Purchase : public Archivable {
 public:
     static constexpr int Version = 3;
     Purchase();
+    // Without the current date, for the archive reader to fill.
+    enum BlankTag { Blank };
+    explicit Purchase(BlankTag) {}
     QString className() const override { return QStringLiteral("Purchase"); }
     void archive(Coder& c) override;
     // Orders by date.

@@ -8,6 +8,9 @@ class Used : public Archivable {
 public:
     static constexpr int Version = 1;
     Used();
+    // Without the current date, for the archive reader to fill.
+    enum BlankTag { Blank };
+    explicit Used(BlankTag) {}
     QString className() const override { return QStringLiteral("Used"); }
     void archive(Coder& c) override;
     bool operator<(const Used& other) const { return m_date < other.m_date; }
