@@ -129,11 +129,16 @@ void Agent::setInfos(const std::shared_ptr<const StatisticsCatalogue>& infos)
         m_highestPrice = 0;
     }
     m_infos = infos;
+    m_wineInfos.reset();
 }
 
 void Agent::setInfos(const std::shared_ptr<const WineInfos>& infos)
 {
+    // Handing in the catalogue already in use changes nothing, so the prices stay.
+    if (infos && infos == m_wineInfos)
+        return;
     setInfos(infos ? std::make_shared<const WineInfosStatistics>(infos) : nullptr);
+    m_wineInfos = infos;
 }
 
 void Agent::setFoundWinesSource(FoundWinesSource source)

@@ -130,6 +130,9 @@ private:
 
     std::shared_ptr<CellarBook> m_cellar;
     std::shared_ptr<const StatisticsCatalogue> m_infos;
+    // The catalogue m_infos wraps, when it was given as one; another wrapper of the
+    // same catalogue is no change.
+    std::shared_ptr<const WineInfos> m_wineInfos;
     FoundWinesSource m_foundWines;
     QList<QColor> m_palette;
     QList<PurchaseRow> m_purchaseData;

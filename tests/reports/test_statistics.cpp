@@ -480,3 +480,25 @@ TEST(Agent, ChartsOfTheRealCatalogue)
     EXPECT_EQ(types[0].count, 3);
     EXPECT_EQ(agent.numberOfCountries(), 2);
 }
+
+TEST(Agent, HandingInTheSameCatalogueAgainKeepsThePrices)
+{
+    auto infos = std::shared_ptr<const WineInfos>(WineInfos::create());
+    Cellar c;
+    Agent agent;
+    agent.setCellar(c.book);
+    agent.setInfos(infos);
+    auto w = c.wine(1, 0, 1, 2019);
+    Cellar::buy(w, QDate(2024, 1, 1), 2, 15.0f);
+    Cellar::buy(w, QDate(2024, 2, 1), 1, 40.0f);
+    agent.collectPurchases();
+    agent.setInfos(infos);
+    EXPECT_EQ(agent.lowestBottlePrice(), 15.0);
+    EXPECT_EQ(agent.highestBottlePrice(), 40.0);
+    EXPECT_FALSE(agent.countryPie().isEmpty());
+
+    agent.setInfos(std::shared_ptr<const WineInfos>(WineInfos::create()));
+    EXPECT_EQ(agent.lowestBottlePrice(), 0.0);
+    EXPECT_EQ(agent.highestBottlePrice(), 0.0);
+    EXPECT_DOUBLE_EQ(agent.totalMoney(), 70.0);
+}
