@@ -23,7 +23,7 @@ class WineAroma;
     X(winename, setWinename) X(customQuality, setCustomQuality) X(food, setFood)          \
     X(customSight, setCustomSight) X(customSmell, setCustomSmell)                         \
     X(customTaste, setCustomTaste) X(currency, setCurrency) X(barcode, setBarcode)        \
-    X(appelationString, setAppelationString) X(winery, setWinery)
+    X(appelationString, setAppelationString) X(winery, setWinery) X(place, setPlace)
 
 #define KV_WINE_U32(X)                                                                    \
     X(points, setPoints) X(sightpoints, setSightpoints) X(smellpoints, setSmellpoints)    \
@@ -32,7 +32,8 @@ class WineAroma;
 
 #define KV_WINE_S32(X)                                                                    \
     X(stockbalance, setStockbalance) X(bubblesSize, setBubblesSize)                       \
-    X(bubblesTime, setBubblesTime) X(bubblesIntensity, setBubblesIntensity)
+    X(bubblesTime, setBubblesTime) X(bubblesIntensity, setBubblesIntensity)               \
+    X(potenzial, setPotenzial)
 
 #define KV_WINE_U16(X)                                                                    \
     X(year, setYear) X(type, setType) X(area, setArea)                                    \
