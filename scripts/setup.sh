@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev
   qt6-translations-l10n libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev zbar-tools poppler-utils locales python3-vobject
